@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class ClickableLabel;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Builders for the controls of the program's windows: each takes its name,
+// its container and its place in twips (left, top, width, height).
+namespace Controls {
+
+// A frame without caption, painted in its own background colour.
+QFrame* frame(const QString& name, QWidget* parent, const QRect& twipsGeometry,
+              const QColor& background);
+
+// A label with a transparent background unless one is given.
+QLabel* label(const QString& name, const QString& text, QWidget* parent,
+              const QRect& twipsGeometry, const QFont& font, const QColor& textColour,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false);
+
+ClickableLabel* link(const QString& name, const QString& text, QWidget* parent,
+                     const QRect& twipsGeometry, const QFont& font, const QColor& textColour,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = true);
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent,
+                    const QRect& twipsGeometry, const QFont& font);
+
+QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeometry,
+                   const QFont& font);
+
+// A drop-down list from which one entry is picked; no typing.
+QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry,
+                const QFont& font);
+
+// Gives a label a background of its own.
+void fill(QWidget* widget, const QColor& background);
+
+} // namespace Controls

@@ -1,0 +1,36 @@
+#include "Look.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace Look {
+
+QFont verdana(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+}
+
+} // namespace Look

@@ -1,0 +1,13 @@
+#include "app/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The program ends only through its exit screen, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!App::StartApplication() || App::hasEnded())
+        return 0;
+    return QApplication::exec();
+}

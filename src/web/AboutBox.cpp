@@ -1,0 +1,7 @@
+#include "AboutBox.h"
+
+namespace AboutBox {
+
+void show() {}
+
+} // namespace AboutBox
