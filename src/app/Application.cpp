@@ -75,6 +75,11 @@ void EndApplication()
     exitHandler()();
 }
 
+bool isEnding()
+{
+    return s_ending;
+}
+
 bool hasEnded()
 {
     return s_ended;

@@ -17,6 +17,8 @@ bool StartApplication();
 // Unloads every loaded window, then ends the process.
 void EndApplication();
 
+// True once EndApplication has started.
+bool isEnding();
 // True once EndApplication has run.
 bool hasEnded();
 

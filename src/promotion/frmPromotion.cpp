@@ -24,6 +24,9 @@ void frmPromotion::unloading()
 
 void frmPromotion::showExitScreen()
 {
+    // A window unloaded while the program ends brings up nothing new.
+    if (App::isEnding())
+        return;
     App::MakeTopmost(Forms::get<frmPromotion>());
 }
 
