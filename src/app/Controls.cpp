@@ -4,11 +4,14 @@
 #include "Look.h"
 #include "Twips.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
 
 namespace Controls {
 namespace {
@@ -16,6 +19,35 @@ namespace {
 QRect place(const QRect& t)
 {
     return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+
+// Room a push button's frame and padding take from its text.
+constexpr int ButtonPadding = 12;
+constexpr qreal SmallestPointSize = 6.0;
+
+bool textFits(const QWidget* control)
+{
+    const QFontMetrics metrics(control->font());
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->text().isEmpty())
+            return true;
+        const QRect inside = label->contentsRect();
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        int widest = 0;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest <= inside.width();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QString text = button->text();
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        int extra = ButtonPadding;
+        if (!qobject_cast<const QPushButton*>(control))
+            extra += button->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6;
+        return metrics.horizontalAdvance(text) + extra <= button->width();
+    }
+    return true;
 }
 
 void setupLabel(QLabel* label, const QRect& twipsGeometry, const QFont& font,
@@ -27,6 +59,7 @@ void setupLabel(QLabel* label, const QRect& twipsGeometry, const QFont& font,
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
     Look::setTextColour(label, textColour);
+    fitText(label);
 }
 
 } // namespace
@@ -75,6 +108,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent,
     palette.setColor(QPalette::Button, Look::ButtonGrey);
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
+    fitText(button);
     return button;
 }
 
@@ -99,6 +133,15 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry
     list->setFont(font);
     list->setEditable(false);
     return list;
+}
+
+void fitText(QWidget* control)
+{
+    QFont font = control->font();
+    while (!textFits(control) && font.pointSizeF() > SmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        control->setFont(font);
+    }
 }
 
 void fill(QWidget* widget, const QColor& background)

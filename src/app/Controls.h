@@ -40,6 +40,11 @@ QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeome
 QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry,
                 const QFont& font);
 
+// Shrinks the control's font, if need be, until its text fits: on one line
+// within its width, or (wrapping labels) within its height. Fonts differ
+// between platforms; no text may be cut off.
+void fitText(QWidget* control);
+
 // Gives a label a background of its own.
 void fill(QWidget* widget, const QColor& background);
 

@@ -84,6 +84,8 @@ void frmDisplay::showReading(const QString& signName, const QString& description
 {
     lblPsycheSign->setText(signName);
     lblSignDesc->setText(description);
+    Controls::fitText(lblPsycheSign);
+    Controls::fitText(lblSignDesc);
 }
 
 void frmDisplay::cmdBack_Click()

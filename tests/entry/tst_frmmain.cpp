@@ -185,6 +185,14 @@ private slots:
         QVERIFY(shownTexts().isEmpty());
     }
 
+    void enterOnAFoldedListExits()
+    {
+        window->cboMonth->setFocus();
+        QTest::keyClick(window->cboMonth, Qt::Key_Return);
+        QVERIFY(window->isUnloaded());
+        QVERIFY(!Forms::existing<frmDisplay>());
+    }
+
     void enterOnTheFindButtonPressesIt()
     {
         window->txtName->setText(QStringLiteral("ANN"));
