@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Look.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -27,6 +28,7 @@ Form::Form(const QString& objectName, int clientWidthTwips, int clientHeightTwip
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(Look::programIcon());
     m_client->setObjectName(objectName + QStringLiteral("_client"));
     m_client->setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
     m_layout->setContentsMargins(0, 0, 0, 0);

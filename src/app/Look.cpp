@@ -3,7 +3,24 @@
 #include <QPalette>
 #include <QWidget>
 
+// The library is static: without a reference its resources would not be
+// linked into the program at all. Outside any namespace, as the macro needs.
+static void loadResources()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(starquill);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
 namespace Look {
+
+QIcon programIcon()
+{
+    loadResources();
+    return QIcon(ProgramIconPath);
+}
 
 QFont verdana(qreal pointSize, bool bold)
 {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -20,6 +21,11 @@ inline const QColor LinkBlue{0, 0, 192};
 // Verdana at the given size; Qt substitutes the platform's sans serif where
 // Verdana is not installed.
 QFont verdana(qreal pointSize, bool bold = false);
+
+// The program's icon, from the resources built into it.
+QIcon programIcon();
+// Where that icon lives among the resources.
+inline const QString ProgramIconPath = QStringLiteral(":/icons/starquill.png");
 
 // Paints the widget's own background (when given) and its text colour.
 void setColours(QWidget* widget, const QColor& background, const QColor& text);

@@ -23,25 +23,10 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
-// The resources live in the static library; nothing else would pull them in.
-static void loadResources()
-{
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(starquill);
-        return true;
-    }();
-    Q_UNUSED(loaded);
-}
 
 namespace {
 
 const QColor Yellow{255, 255, 0};
-
-QIcon programIcon()
-{
-    loadResources();
-    return QIcon(QStringLiteral(":/icons/starquill.png"));
-}
 
 // A frame with a caption, painted navy with a white caption and text.
 QGroupBox* captionedFrame(const QString& name, const QString& caption, QWidget* parent,
@@ -182,7 +167,7 @@ frmPromotion::frmPromotion() : Form(QStringLiteral("frmPromotion"), 11115, 4725)
     setWindowTitle(App::AppCaption);
     lblPromotionCaption->setText(App::AppCaption);
     lblPromotionCaption->adjustSize();
-    const QIcon icon = programIcon();
+    const QIcon icon = Look::programIcon();
     setWindowIcon(icon);
     picPromotionIcon->setPixmap(icon.pixmap(64, 64));
     App::seedRandomFromClock();

@@ -90,6 +90,7 @@ void frmDisplay::showReading(const QString& signName, const QString& description
 
 void frmDisplay::cmdBack_Click()
 {
+    m_goingBack = true;
     unload();
     Forms::get<frmMain>()->show();
     frmPromotion::hideExitScreen();
@@ -98,5 +99,6 @@ void frmDisplay::cmdBack_Click()
 void frmDisplay::unloading()
 {
     // Leaving never ends the program by itself: the exit screen does.
-    frmPromotion::showExitScreen();
+    if (!m_goingBack)
+        frmPromotion::showExitScreen();
 }

@@ -33,4 +33,8 @@ protected:
 
 private:
     void buildMenus();
+
+    // Set while Back unloads the window: the exit screen would only be shown
+    // to be hidden again at once.
+    bool m_goingBack = false;
 };

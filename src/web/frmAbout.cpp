@@ -15,31 +15,15 @@
 #include <QPushButton>
 #include <QScreen>
 
-// The library is static: without a reference its resources would not be
-// linked into the program at all. Outside any namespace, as the macro needs.
-static void loadResources()
-{
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(starquill);
-        return true;
-    }();
-    Q_UNUSED(loaded);
-}
-
-namespace {
-
-const QString IconResource = QStringLiteral(":/icons/starquill.png");
-
-} // namespace
 
 frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     using namespace Controls;
-    loadResources();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(App::AppCaption);
+    setWindowIcon(Look::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     setFixedSize(twipsSize(6345, 3960));
@@ -50,7 +34,7 @@ frmAbout::frmAbout()
 
     picIcon = label(QStringLiteral("picIcon"), QString(), this, {150, 150, 510, 510}, plain,
                     Look::PaleLavender, Qt::AlignCenter);
-    const QPixmap icon(IconResource);
+    const QPixmap icon = Look::programIcon().pixmap(picIcon->size());
     if (!icon.isNull())
         picIcon->setPixmap(
             icon.scaled(picIcon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));

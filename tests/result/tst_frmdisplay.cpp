@@ -14,6 +14,18 @@
 #include <QPushButton>
 #include <QTest>
 
+class ShowCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++count;
+        return false;
+    }
+};
+
 class TestFrmDisplay : public QObject
 {
     Q_OBJECT
@@ -128,7 +140,11 @@ private slots:
 
     void backFromTheMenuLeavesOnlyTheEntryWindow()
     {
+        // The exit screen must not even flash up on the way back.
+        ShowCounter shows;
+        Forms::existing<frmPromotion>()->installEventFilter(&shows);
         display->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
+        QCOMPARE(shows.count, 0);
         QVERIFY(display->isUnloaded());
         QVERIFY(entry->isVisible());
         QVERIFY(!Forms::existing<frmPromotion>()->isVisible());
