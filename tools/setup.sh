@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages needed to build Starquill that are not
-# there yet. Extra package names may be given as arguments.
+# Installs the Debian/Ubuntu packages needed to build and test Starquill that
+# are not there yet: those listed in tools/packages.d/*.txt (one a line, "#"
+# starts a comment) and any given as arguments.
 set -euo pipefail
+here="$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev "$@")
+mapfile -t listed < <(cat "$here"/packages.d/*.txt | sed 's/#.*//' | tr -s ' \t' '\n' | sed '/^$/d')
+packages=("${listed[@]}" "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
