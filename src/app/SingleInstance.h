@@ -2,10 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 // "Is another instance of this program running?" for the current user. The
 // lock is released when the holder ends, however it ends: a lock whose
 // process has died does not count.
@@ -21,5 +17,6 @@ public:
     static QString defaultLockPath();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    int m_fd = -1; // open while this process holds the lock
 };
