@@ -1,0 +1,74 @@
+# Installation (program, desktop entry, icons, AppStream metainfo) and the .deb
+# package. Included from the top-level CMakeLists.txt.
+
+include(GNUInstallDirs)
+
+# Reverse-DNS id shared by the desktop entry, the icon and the metainfo, so
+# software centres and desktops can tie them together.
+set(STARQUILL_APP_ID com.lanternsoftwares.Starquill)
+set(STARQUILL_RELEASE_DATE 2026-12-06)
+set(STARQUILL_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+set(STARQUILL_DEB_MAINTAINER "Lantern Softwares <support@lanternsoftwares.com>"
+    CACHE STRING "Maintainer field of the .deb package")
+
+install(TARGETS StarquillFree RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The metainfo carries the site root and the version, which are only known here.
+configure_file(${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The PNGs are committed renders of the SVG (resources/icons/render.sh), so the
+# build needs no SVG renderer.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/starquill.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${STARQUILL_APP_ID}.svg)
+foreach(size ${STARQUILL_ICON_SIZES})
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}x${size}/apps/${STARQUILL_APP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME starquill)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Lantern Softwares")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zodiac sign of the asteroid Psyche on your date of birth")
+# Lines under 80 columns, as Debian's tools expect of a long description.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Starquill is a small desktop program of popular astrology. Type your\n"
+       "name and pick a date of birth from 1940 to 1990: it tells you the\n"
+       "zodiac sign in which the asteroid Psyche stood that day, and what that\n"
+       "placement says about what you expect of a partner.")
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${STARQUILL_DEB_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${STARQUILL_SITE_ROOT}/starquill-free/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its platform plugin at run time, so dpkg-shlibdeps cannot see it;
+# without it the program cannot open a window.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+include(CPack)
+
+if(STARQUILL_BUILD_TESTS)
+  set(packaging_tests ${PROJECT_SOURCE_DIR}/tests/packaging)
+
+  add_test(NAME packaging_install
+           COMMAND bash ${packaging_tests}/check_install.sh
+                   ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${STARQUILL_SITE_ROOT}
+                   ${PROJECT_VERSION})
+  add_test(NAME packaging_deb
+           COMMAND bash ${packaging_tests}/check_deb.sh
+                   ${PROJECT_BINARY_DIR} ${CMAKE_CPACK_COMMAND} ${PROJECT_VERSION})
+  set_tests_properties(packaging_install packaging_deb PROPERTIES TIMEOUT 300)
+  # Both install from the build folder, and every install rewrites its
+  # install_manifest.txt there: never run them at the same time.
+  set_tests_properties(packaging_install packaging_deb PROPERTIES RESOURCE_LOCK starquill_install)
+endif()
