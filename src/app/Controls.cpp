@@ -62,6 +62,14 @@ void setupLabel(QLabel* label, const QRect& twipsGeometry, const QFont& font,
     fitText(label);
 }
 
+void captionFor(QLabel* caption, QWidget* control)
+{
+    if (!caption)
+        return;
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
+}
+
 } // namespace
 
 QFrame* frame(const QString& name, QWidget* parent, const QRect& twipsGeometry,
@@ -113,7 +121,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent,
 }
 
 QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeometry,
-                   const QFont& font)
+                   const QFont& font, QLabel* caption)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -121,17 +129,21 @@ QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeome
     box->setFont(font);
     // No length limit (QLineEdit's default is 32767 characters).
     box->setMaxLength(std::numeric_limits<int>::max());
+    captionFor(caption, box);
     return box;
 }
 
-QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry,
-                const QFont& font)
+QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry, const QFont& font,
+                QLabel* caption)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setGeometry(place(twipsGeometry));
     list->setFont(font);
     list->setEditable(false);
+    // On Linux Qt reports a list's current entry as its name; the label
+    // relation set here is what screen readers announce there.
+    captionFor(caption, list);
     return list;
 }
 
@@ -148,6 +160,7 @@ void fill(QWidget* widget, const QColor& background)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
+    Look::setFocusColours(palette, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -33,19 +33,21 @@ ClickableLabel* link(const QString& name, const QString& text, QWidget* parent,
 QPushButton* button(const QString& name, const QString& text, QWidget* parent,
                     const QRect& twipsGeometry, const QFont& font);
 
+// Text boxes and lists are named for assistive technology after the label
+// that captions them on screen (which also announces it as their label).
 QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeometry,
-                   const QFont& font);
+                   const QFont& font, QLabel* caption = nullptr);
 
 // A drop-down list from which one entry is picked; no typing.
-QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry,
-                const QFont& font);
+QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry, const QFont& font,
+                QLabel* caption);
 
 // Shrinks the control's font, if need be, until its text fits: on one line
 // within its width, or (wrapping labels) within its height. Fonts differ
 // between platforms; no text may be cut off.
 void fitText(QWidget* control);
 
-// Gives a label a background of its own.
+// Gives a label a background of its own (focus colours to match).
 void fill(QWidget* widget, const QColor& background);
 
 } // namespace Controls

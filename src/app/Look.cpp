@@ -1,5 +1,8 @@
 #include "Look.h"
 
+#include "AppInfo.h"
+
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -15,6 +18,48 @@ static void loadResources()
 }
 
 namespace Look {
+namespace {
+
+QFont font(const QString& family, qreal pointSize, bool bold)
+{
+    installFontSubstitutes();
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void installFontSubstitutes()
+{
+    static const bool installed = [] {
+        // DejaVu Sans (Bitstream Vera) was drawn to Verdana's wide, tall
+        // proportions; the others are narrower, so texts only get shorter.
+        QFont::insertSubstitutions(
+            QStringLiteral("Verdana"),
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+             QStringLiteral("Noto Sans"), QStringLiteral("Liberation Sans")});
+        // Windows' own successor first, then Arial's metric twins.
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QFont verdana(qreal pointSize, bool bold)
+{
+    return font(QStringLiteral("Verdana"), pointSize, bold);
+}
+
+QFont captionFont(qreal pointSize, bool bold)
+{
+    return font(QStringLiteral("MS Sans Serif"), pointSize, bold);
+}
 
 QIcon programIcon()
 {
@@ -22,13 +67,24 @@ QIcon programIcon()
     return QIcon(ProgramIconPath);
 }
 
-QFont verdana(qreal pointSize, bool bold)
+void showProgramIcon(QLabel* picture)
 {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    // A pixmap of the picture's size in device pixels: a logical-size one
+    // would be drawn blurred, or at a fraction of the size, on scaled screens.
+    picture->setScaledContents(false);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(programIcon().pixmap(picture->size(), picture->devicePixelRatioF()));
+    picture->setAccessibleName(App::AppTitle + QStringLiteral(" icon"));
+}
+
+void setFocusColours(QPalette& palette, const QColor& background)
+{
+    // The style draws a focused control's outline in a darker shade of the
+    // highlight; its default blue barely shows on the dark plum and against
+    // the grey outline of a button on the light panels.
+    const bool dark = background.lightness() < 128;
+    palette.setColor(QPalette::Highlight, dark ? LightGreen : Navy);
+    palette.setColor(QPalette::HighlightedText, dark ? DarkPlum : QColor(Qt::white));
 }
 
 void setColours(QWidget* widget, const QColor& background, const QColor& text)
@@ -38,6 +94,7 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text)
         palette.setColor(role, background);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, text);
+    setFocusColours(palette, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

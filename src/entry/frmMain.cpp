@@ -90,22 +90,22 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"), 7260, 5055)
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twipsRect(600, 1200, 6015, 1575));
     Look::setColours(picture1, Look::PaleLavender, Look::DarkPlum);
-    label(QStringLiteral("Label1"), QStringLiteral("Name"), picture1, {240, 330, 555, 195}, plain,
-          Look::DarkPlum);
-    txtName = textBox(QStringLiteral("txtName"), picture1, {1680, 240, 3735, 375}, bold);
+    QLabel* label1 = label(QStringLiteral("Label1"), QStringLiteral("Name"), picture1,
+                           {240, 330, 555, 195}, plain, Look::DarkPlum);
+    txtName = textBox(QStringLiteral("txtName"), picture1, {1680, 240, 3735, 375}, bold, label1);
     Look::setColours(txtName, Look::DarkPlum, Look::PaleLavender);
     txtName->installEventFilter(this);
     label(QStringLiteral("Label2"), QStringLiteral("Date Of Birth"), picture1,
           {240, 1020, 1245, 195}, plain, Look::DarkPlum);
-    label(QStringLiteral("Label5"), QStringLiteral("Date"), picture1, {1920, 720, 405, 195}, plain,
-          Look::DarkPlum);
-    cboDate = list(QStringLiteral("cboDate"), picture1, {1680, 960, 900, 315}, bold);
-    label(QStringLiteral("Label7"), QStringLiteral("Month"), picture1, {3240, 720, 510, 195},
-          plain, Look::DarkPlum);
-    cboMonth = list(QStringLiteral("cboMonth"), picture1, {2760, 960, 1500, 315}, bold);
-    label(QStringLiteral("Label6"), QStringLiteral("Year"), picture1, {4680, 720, 390, 195}, plain,
-          Look::DarkPlum);
-    cboYear = list(QStringLiteral("cboYear"), picture1, {4440, 960, 1020, 315}, bold);
+    QLabel* label5 = label(QStringLiteral("Label5"), QStringLiteral("Date"), picture1,
+                           {1920, 720, 405, 195}, plain, Look::DarkPlum);
+    cboDate = list(QStringLiteral("cboDate"), picture1, {1680, 960, 900, 315}, bold, label5);
+    QLabel* label7 = label(QStringLiteral("Label7"), QStringLiteral("Month"), picture1,
+                           {3240, 720, 510, 195}, plain, Look::DarkPlum);
+    cboMonth = list(QStringLiteral("cboMonth"), picture1, {2760, 960, 1500, 315}, bold, label7);
+    QLabel* label6 = label(QStringLiteral("Label6"), QStringLiteral("Year"), picture1,
+                           {4680, 720, 390, 195}, plain, Look::DarkPlum);
+    cboYear = list(QStringLiteral("cboYear"), picture1, {4440, 960, 1020, 315}, bold, label6);
     for (QComboBox* box : {cboDate, cboMonth, cboYear})
         Look::setColours(box, Look::DarkPlum, Look::PaleLavender);
 

@@ -52,6 +52,9 @@ void usePlatformColours(QWidget* widget)
             // Setting each colour marks it as the box's own, so none is inherited.
             palette.setColor(g, r, palette.color(g, r));
         }
+    // Except the focus outline: the platform's blue hardly differs from the
+    // grey outline of a box without the focus.
+    Look::setFocusColours(palette, palette.color(QPalette::Base));
     widget->setPalette(palette);
 }
 
@@ -108,16 +111,11 @@ frmPromotion::frmPromotion() : Form(QStringLiteral("frmPromotion"), 11115, 4725)
     picPromotionIcon = new QLabel(area);
     picPromotionIcon->setObjectName(QStringLiteral("picPromotionIcon"));
     picPromotionIcon->setGeometry(twipsRect(360, 120, 540, 540));
-    picPromotionIcon->setScaledContents(true);
 
-    QFont captionFont(QStringLiteral("MS Sans Serif"));
-    captionFont.setStyleHint(QFont::SansSerif);
-    captionFont.setPointSizeF(13.5);
-    captionFont.setBold(true);
     lblPromotionCaption = new QLabel(area);
     lblPromotionCaption->setObjectName(QStringLiteral("lblPromotionCaption"));
     lblPromotionCaption->setTextFormat(Qt::PlainText);
-    lblPromotionCaption->setFont(captionFont);
+    lblPromotionCaption->setFont(Look::captionFont(13.5, true));
     lblPromotionCaption->move(twips(1080), twips(240));
 
     Label2 = label(QStringLiteral("Label2"), QString(), area, {120, 840, 6975, 1095},
@@ -169,7 +167,7 @@ frmPromotion::frmPromotion() : Form(QStringLiteral("frmPromotion"), 11115, 4725)
     lblPromotionCaption->adjustSize();
     const QIcon icon = Look::programIcon();
     setWindowIcon(icon);
-    picPromotionIcon->setPixmap(icon.pixmap(64, 64));
+    Look::showProgramIcon(picPromotionIcon);
     App::seedRandomFromClock();
     Label2->setText(supportMessage(drawSupportMessage(App::random())));
     fitText(Label2);
@@ -207,6 +205,8 @@ void frmPromotion::buildReferralBoxes(const QFont& font)
           static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
           static_cast<QWidget*>(txtMessage)}) {
         usePlatformColours(box);
+        // Named after the placeholder that tells the user what goes in.
+        box->setAccessibleName(*placeholderOf(box));
         box->installEventFilter(this);
     }
 }

@@ -38,6 +38,12 @@ frmDisplay::frmDisplay() : Form(QStringLiteral("frmDisplay"), 7215, 4935)
                           {2827, 1080, 1620, 210}, bold9, Look::PaleLavender, Qt::AlignHCenter);
     lblSignDesc = label(QStringLiteral("lblSignDesc"), QString(), result, {150, 1440, 6975, 1335},
                         bold, Look::PaleLavender, Qt::AlignHCenter | Qt::AlignTop, true);
+    // The reading can be selected and copied with the mouse; a click gives
+    // the label the focus for Ctrl+C, but Tab never stops there.
+    for (QLabel* reading : {lblPsycheSign, lblSignDesc}) {
+        reading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        reading->setFocusPolicy(Qt::ClickFocus);
+    }
 
     cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), area,
                      {0, 3600, 5895, 465}, bold);

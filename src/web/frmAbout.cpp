@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -34,10 +33,7 @@ frmAbout::frmAbout()
 
     picIcon = label(QStringLiteral("picIcon"), QString(), this, {150, 150, 510, 510}, plain,
                     Look::PaleLavender, Qt::AlignCenter);
-    const QPixmap icon = Look::programIcon().pixmap(picIcon->size());
-    if (!icon.isNull())
-        picIcon->setPixmap(
-            icon.scaled(picIcon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Look::showProgramIcon(picIcon);
 
     Label2 = label(QStringLiteral("Label2"), App::AppCaption, this, {960, 285, 3150, 240}, bold,
                    Look::PaleLavender);
