@@ -140,7 +140,8 @@ private slots:
         const auto dates = everyDate();
         QCOMPARE(dates.size(), std::size_t(18628));
         int found = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             found = 0;
             for (const auto& [year, month, day] : dates)
                 found += modPlanetSign::lookupSign(year, month, day).found();
