@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Takes screenshots of Starquill's windows from the real program in a virtual
 # X display, as a user would see them: entry, result, About and exit screen.
+#   bash tools/screenshots.sh                 both sets the README shows:
+#                                             100 % into docs/, 200 % into docs/scale2/
 #   bash tools/screenshots.sh [scale] [output folder]
-# e.g. `bash tools/screenshots.sh 2 docs/scale2`. Needs no display of its own.
+# e.g. `bash tools/screenshots.sh 1.5 /tmp/shots`. Needs no display of its own.
+# STARQUILL_BUILD names another build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scale="${1:-1}"
+if [ $# -eq 0 ]; then
+    bash "$0" 1 docs
+    exec bash "$0" 2 docs/scale2
+fi
+scale="$1"
 out="${2:-docs}"
 bash tools/setup.sh xvfb xauth openbox xdotool imagemagick
-[ -x build/StarquillFree ] || bash tools/build.sh
+build="${STARQUILL_BUILD:-build}"
+# Always brought up to date: a stale program would take stale pictures.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target StarquillFree >/dev/null
 mkdir -p "$out"
 
 # A throwaway home: a first start shows no reminder, and the user's own
@@ -18,17 +30,18 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export HOME="$scratch" XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scratch/config"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-display=:$((90 + RANDOM % 100))
 width=$(awk "BEGIN { print int(1024 * $scale) }")
 height=$(awk "BEGIN { print int(768 * $scale) }")
-Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb picks a free display and names it once it is ready.
+Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
+    3>"$scratch/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
 openbox >/dev/null 2>&1 &
 sleep 1
 
 export QT_SCALE_FACTOR="$scale"
-./build/StarquillFree >/dev/null 2>&1 &
+"./$build/StarquillFree" >/dev/null 2>&1 &
 
 # Waits for a window of that name and saves it, frame included.
 shoot() {
@@ -55,3 +68,10 @@ sleep 0.3
 xdotool key Escape
 sleep 0.5
 shoot "Starquill v1.15" exit-screen.png
+
+# A key that went astray would leave two pictures of the same window.
+if [ "$(md5sum "$out"/{entry-window,result-window,about-box,exit-screen}.png |
+        cut -d' ' -f1 | sort -u | wc -l)" -ne 4 ]; then
+    echo "screenshots.sh: two pictures show the same window" >&2
+    exit 1
+fi
