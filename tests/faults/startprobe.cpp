@@ -13,6 +13,7 @@
 //   --click-links          clicks every link of every window, with the browser
 //                          the platform finds (or fails to find)
 //   --hold                 after reporting, keep running until stdin closes
+//   --end                  then end as a user does: the exit screen's Exit button
 #include "app/Application.h"
 #include "app/ClickableLabel.h"
 #include "app/Form.h"
@@ -161,6 +162,17 @@ int main(int argc, char* argv[])
             }
         });
         QApplication::exec();
+    }
+    if (running && args.contains(QLatin1String("--end"))) {
+        // The program's own end: its event loop stops once the windows are unloaded.
+        App::setExitHandler([] { QCoreApplication::exit(0); });
+        QTimer::singleShot(0, [] {
+            frmPromotion::showExitScreen();
+            Forms::get<frmPromotion>()->cmdClose->click();
+        });
+        QApplication::exec();
+        if (!App::hasEnded())
+            return 1;
     }
     report(QStringLiteral("alive"));
     qDeleteAll(Form::loadedForms());
