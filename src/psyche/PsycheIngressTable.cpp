@@ -4,8 +4,9 @@ namespace {
 
 using enum Sign;
 
-constexpr int Jan = 1, Feb = 2, Mar = 3, Apr = 4, May = 5, Jun = 6, Jul = 7, Aug = 8, Sep = 9,
-              Oct = 10, Nov = 11, Dec = 12;
+// Not every month begins an ingress in the table.
+[[maybe_unused]] constexpr int Jan = 1, Feb = 2, Mar = 3, Apr = 4, May = 5, Jun = 6, Jul = 7,
+                               Aug = 8, Sep = 9, Oct = 10, Nov = 11, Dec = 12;
 
 // clang-format off
 constexpr std::array<IngressRow, 51> Table{{
