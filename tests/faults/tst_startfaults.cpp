@@ -257,9 +257,58 @@ QString today()
 
 } // namespace
 
+const QString EntryCaption = QStringLiteral("Starquill v1.15");
+// A message box: the refusal, or the update question.
+const QString BoxCaption = QStringLiteral("Starquill");
+
 class TestStartFaults : public QObject
 {
     Q_OBJECT
+
+    XServer m_x;
+    bool m_onX = false;
+
+    // The real program's environment: on the test's X server when there is one.
+    QProcessEnvironment programEnvironment(const Scratch& scratch) const
+    {
+        QProcessEnvironment env = scratch.environment();
+        if (m_onX)
+            m_x.use(env);
+        return env;
+    }
+
+    // The program's windows on the display, by caption, sorted.
+    QStringList programWindows() const
+    {
+        QStringList shown;
+        for (const QString& name : m_x.windowNames())
+            if (name == EntryCaption || name == BoxCaption)
+                shown.append(name);
+        shown.sort();
+        return shown;
+    }
+
+    // What the display shows once it shows these, or after the time-out.
+    QStringList windowsOnceShowing(QStringList expected) const
+    {
+        expected.sort();
+        QElapsedTimer clock;
+        clock.start();
+        QStringList shown = programWindows();
+        while (shown != expected && clock.elapsed() < StartTimeoutMs) {
+            QTest::qWait(20);
+            shown = programWindows();
+        }
+        return shown;
+    }
+
+    void waitUntilNoWindows() const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (m_onX && !programWindows().isEmpty() && clock.elapsed() < 10000)
+            QTest::qWait(20);
+    }
 
 private slots:
     void initTestCase()
@@ -267,55 +316,37 @@ private slots:
         QVERIFY(QFile::exists(Program));
         QVERIFY(QFile::exists(Probe));
         QVERIFY(QFile::exists(QStringLiteral("/proc/locks")));
+        // On X the real program's windows can be seen from outside; offscreen
+        // only the lock and its staying alive tell.
+        m_onX = m_x.start();
+        if (!m_onX)
+            qInfo("Xvfb or xwininfo missing: the real program is judged by its lock alone");
     }
 
     // --- two starts at once ---
     void programsStartedInPairsOneOfEachRuns()
     {
-        // On X the windows tell: the one that runs shows the entry window, the
-        // other only its refusal. Offscreen, only the lock tells.
-        XServer x;
-        const bool onX = x.start();
-        if (!onX)
-            qInfo("Xvfb or xwininfo missing: judging by the lock alone");
-        const QString entryCaption = QStringLiteral("Starquill v1.15");
-        const QString refusalCaption = QStringLiteral("Starquill");
         for (int pair = 0; pair < 10; ++pair) {
             Scratch scratch;
             scratch.storeReminderDate(today());
-            QProcessEnvironment env = scratch.environment();
-            if (onX)
-                x.use(env);
+            const QProcessEnvironment env = programEnvironment(scratch);
             Process a = start(scratch, Program, {}, &env);
             Process b = start(scratch, Program, {}, &env);
             const qint64 holder = waitForHolder(scratch.lockPath(), {a.get(), b.get()});
             QVERIFY2(holder != 0, "neither program took the lock");
-            if (onX) {
-                QElapsedTimer clock;
-                clock.start();
-                QStringList names;
-                do {
-                    names = x.windowNames();
-                } while (!(names.contains(entryCaption) && names.contains(refusalCaption)) &&
-                         clock.elapsed() < StartTimeoutMs && (QTest::qWait(20), true));
-                QCOMPARE(names.count(entryCaption), 1);
-                QCOMPARE(names.count(refusalCaption), 1);
-            } else {
-                // Time for the other to reach the check and be refused.
-                QTest::qWait(1000);
-            }
+            // The one runs its entry window, the other shows only its refusal.
+            if (m_onX)
+                QCOMPARE(windowsOnceShowing({EntryCaption, BoxCaption}),
+                         QStringList({BoxCaption, EntryCaption}));
+            else
+                QTest::qWait(1000); // time for the other to reach the check
             QCOMPARE(lockHolders(scratch.lockPath()), std::set<qint64>{holder});
-            // Neither crashed: the one runs, the other waits in its refusal message.
+            // Neither crashed: the refused one waits in its message.
             QCOMPARE(a->state(), QProcess::Running);
             QCOMPARE(b->state(), QProcess::Running);
             stop(*a);
             stop(*b);
-            if (onX) {
-                QElapsedTimer clock;
-                clock.start();
-                while (x.windowNames().contains(refusalCaption) && clock.elapsed() < 10000)
-                    QTest::qWait(20);
-            }
+            waitUntilNoWindows();
         }
     }
 
@@ -360,14 +391,18 @@ private slots:
     {
         Scratch scratch;
         scratch.storeReminderDate(today());
+        const QProcessEnvironment env = programEnvironment(scratch);
         for (int round = 0; round < 20; ++round) {
-            Process program = start(scratch, Program);
+            Process program = start(scratch, Program, {}, &env);
             QVERIFY2(waitForHolder(scratch.lockPath(), {program.get()}) != 0,
                      qPrintable(QStringLiteral("start %1 did not run").arg(round + 1)));
+            if (m_onX)
+                QCOMPARE(windowsOnceShowing({EntryCaption}), QStringList{EntryCaption});
             QCOMPARE(program->state(), QProcess::Running);
             program->kill(); // SIGKILL: no clean-up of any kind
             QVERIFY(program->waitForFinished(10000));
             QCOMPARE(program->exitStatus(), QProcess::CrashExit);
+            waitUntilNoWindows();
         }
         verifyRanNormally(runProbe(scratch), false);
     }
@@ -418,7 +453,7 @@ private slots:
 
         // The real program survives it too.
         scratch.writeSettings(content);
-        verifyRealProgramRuns(scratch);
+        verifyRealProgramRuns(scratch, updateQuestion);
     }
 
     void settingsPathOccupiedByAFolder()
@@ -427,7 +462,7 @@ private slots:
         QVERIFY(QDir().mkpath(scratch.settingsPath()));
         verifyRanNormally(runProbe(scratch), false);
         QVERIFY(QFileInfo(scratch.settingsPath()).isDir());
-        verifyRealProgramRuns(scratch);
+        verifyRealProgramRuns(scratch, false);
     }
 
     // --- no usable browser ---
@@ -446,8 +481,7 @@ private slots:
     {
         QFETCH(QByteArray, opener);
         QFETCH(bool, reached);
-        XServer x;
-        if (!x.start())
+        if (!m_onX)
             QSKIP("Xvfb or xwininfo is not installed");
 
         Scratch scratch;
@@ -463,9 +497,8 @@ private slots:
             script.close();
             QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
         }
-        QProcessEnvironment env = scratch.environment();
+        QProcessEnvironment env = programEnvironment(scratch);
         env.insert(QStringLiteral("PATH"), bin);
-        x.use(env);
         for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
                                  "GNOME_DESKTOP_SESSION_ID"})
             env.remove(QString::fromLatin1(name));
@@ -491,13 +524,21 @@ private slots:
     }
 
 private:
-    static void verifyRealProgramRuns(const Scratch& scratch)
+    // Starts the real program: it shows the entry window, or first the update
+    // question, and keeps running.
+    void verifyRealProgramRuns(const Scratch& scratch, bool updateQuestion)
     {
-        Process program = start(scratch, Program);
+        const QProcessEnvironment env = programEnvironment(scratch);
+        Process program = start(scratch, Program, {}, &env);
         QVERIFY(waitForHolder(scratch.lockPath(), {program.get()}) != 0);
-        QTest::qWait(500);
+        if (m_onX) {
+            const QString first = updateQuestion ? BoxCaption : EntryCaption;
+            QCOMPARE(windowsOnceShowing({first}), QStringList{first});
+        }
+        QTest::qWait(300);
         QCOMPARE(program->state(), QProcess::Running);
         stop(*program);
+        waitUntilNoWindows();
     }
 };
 
