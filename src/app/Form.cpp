@@ -4,7 +4,6 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -20,21 +19,6 @@ QList<QPointer<Form>>& allForms()
     return forms;
 }
 
-// Every window shows the same icon: decoded once, not for each new window (a
-// reading builds one). Released with the application, before the platform goes.
-QIcon sharedProgramIcon()
-{
-    static QIcon* icon = nullptr;
-    if (!icon) {
-        icon = new QIcon(Look::programIcon());
-        qAddPostRoutine([] {
-            delete icon;
-            icon = nullptr;
-        });
-    }
-    return *icon;
-}
-
 } // namespace
 
 Form::Form(const QString& objectName, int clientWidthTwips, int clientHeightTwips)
@@ -44,7 +28,7 @@ Form::Form(const QString& objectName, int clientWidthTwips, int clientHeightTwip
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(sharedProgramIcon());
+    setWindowIcon(Look::programIcon());
     m_client->setObjectName(objectName + QStringLiteral("_client"));
     m_client->setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
     m_layout->setContentsMargins(0, 0, 0, 0);

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -63,8 +64,19 @@ QFont captionFont(qreal pointSize, bool bold)
 
 QIcon programIcon()
 {
-    loadResources();
-    return QIcon(ProgramIconPath);
+    // Every window shows the same icon: decoded once, not for each new window
+    // (a reading builds one). Released with the application, before the
+    // platform goes.
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        loadResources();
+        icon = new QIcon(ProgramIconPath);
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }
 
 void showProgramIcon(QLabel* picture)
