@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 
 namespace Controls {
@@ -24,6 +23,20 @@ QRect place(const QRect& t)
 // Room a push button's frame and padding take from its text.
 constexpr int ButtonPadding = 12;
 constexpr qreal SmallestPointSize = 6.0;
+
+// A button's text as drawn: a lone '&' marks the shortcut and is not shown,
+// "&&" shows one '&'.
+QString shownText(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
+            break;
+        shown.append(text.at(i));
+    }
+    return shown;
+}
 
 bool textFits(const QWidget* control)
 {
@@ -40,8 +53,7 @@ bool textFits(const QWidget* control)
         return widest <= inside.width();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        QString text = button->text();
-        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        const QString text = shownText(button->text());
         int extra = ButtonPadding;
         if (!qobject_cast<const QPushButton*>(control))
             extra += button->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6;
@@ -50,11 +62,21 @@ bool textFits(const QWidget* control)
     return true;
 }
 
+// Sets a control's font unless it already inherits that very font. A font
+// change makes a drop-down list build its whole pop-up list (a window, a list
+// view and its scroll bars) at once; one that inherits its font builds it only
+// when the list is first opened.
+void useFont(QWidget* control, const QFont& font)
+{
+    if (control->font() != font)
+        control->setFont(font);
+}
+
 void setupLabel(QLabel* label, const QRect& twipsGeometry, const QFont& font,
                 const QColor& textColour, Qt::Alignment alignment, bool wrap)
 {
     label->setGeometry(place(twipsGeometry));
-    label->setFont(font);
+    useFont(label, font);
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
@@ -84,9 +106,8 @@ QFrame* frame(const QString& name, QWidget* parent, const QRect& twipsGeometry,
     return frame;
 }
 
-QLabel* label(const QString& name, const QString& text, QWidget* parent,
-              const QRect& twipsGeometry, const QFont& font, const QColor& textColour,
-              Qt::Alignment alignment, bool wrap)
+QLabel* label(const QString& name, const QString& text, QWidget* parent, const QRect& twipsGeometry,
+              const QFont& font, const QColor& textColour, Qt::Alignment alignment, bool wrap)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -109,7 +130,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent,
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(place(twipsGeometry));
-    button->setFont(font);
+    useFont(button, font);
     // Enter on a focused button presses that button.
     button->setAutoDefault(true);
     QPalette palette = button->palette();
@@ -126,7 +147,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeome
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(place(twipsGeometry));
-    box->setFont(font);
+    useFont(box, font);
     // No length limit (QLineEdit's default is 32767 characters).
     box->setMaxLength(std::numeric_limits<int>::max());
     captionFor(caption, box);
@@ -139,7 +160,7 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setGeometry(place(twipsGeometry));
-    list->setFont(font);
+    useFont(list, font);
     list->setEditable(false);
     // On Linux Qt reports a list's current entry as its name; the label
     // relation set here is what screen readers announce there.

@@ -3,6 +3,8 @@
 #include "AppInfo.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -21,10 +23,36 @@ static void loadResources()
 namespace Look {
 namespace {
 
+// The family itself where it is installed, else its first installed stand-in.
+// Asking for that directly spares the font system a search for the missing
+// family (fontconfig's whole fallback list) for every font size.
+QString installedFamily(const QString& family)
+{
+    static QHash<QString, QString> resolved;
+    auto found = resolved.constFind(family);
+    if (found != resolved.constEnd())
+        return *found;
+    installFontSubstitutes();
+    QString installed = family;
+    if (!QFontDatabase::hasFamily(family)) {
+        const QStringList standIns = QFont::substitutes(family);
+        const auto standIn = std::find_if(standIns.begin(), standIns.end(), [](const QString& f) {
+            return QFontDatabase::hasFamily(f);
+        });
+        if (standIn != standIns.end())
+            installed = *standIn;
+    }
+    resolved.insert(family, installed);
+    return installed;
+}
+
 QFont font(const QString& family, qreal pointSize, bool bold)
 {
-    installFontSubstitutes();
-    QFont font(family);
+    QFont font(installedFamily(family));
+    // Fitted to the pixel grid, as Windows draws Verdana: crisp stems at these
+    // small sizes, and one image per letter rather than one per sub-pixel
+    // position, so fewer letters to render before the first window shows.
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

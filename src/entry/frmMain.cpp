@@ -5,9 +5,9 @@
 #include "app/ClickableLabel.h"
 #include "app/Controls.h"
 #include "app/Look.h"
-#include "promotion/frmPromotion.h"
 #include "app/MessageBox.h"
 #include "app/Twips.h"
+#include "promotion/frmPromotion.h"
 #include "psyche/modPlanetSign.h"
 #include "result/SignDescriptions.h"
 #include "result/frmDisplay.h"
@@ -50,8 +50,7 @@ std::optional<char32_t> typedCharacter(const QKeyEvent* event)
         break;
     }
     // Ctrl with a letter types a control character (Ctrl+V is 22).
-    if ((modifiers & Qt::ControlModifier) && event->key() >= Qt::Key_A &&
-        event->key() <= Qt::Key_Z)
+    if ((modifiers & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return static_cast<char32_t>(event->key() - Qt::Key_A + 1);
     const QString text = event->text();
     if (text.isEmpty())
@@ -74,8 +73,8 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"), 7260, 5055)
     const QFont bold9 = Look::verdana(9, true);
 
     QFrame* frame2 = frame(QStringLiteral("Frame2"), area, {0, 0, 7260, 615}, Look::PaleLavender);
-    Label61 = link(QStringLiteral("Label61"), WebMenus::bannerText(), frame2,
-                   {120, 120, 7080, 435}, bold9, Look::DarkRed, Qt::AlignCenter);
+    Label61 = link(QStringLiteral("Label61"), WebMenus::bannerText(), frame2, {120, 120, 7080, 435},
+                   bold9, Look::DarkRed, Qt::AlignCenter);
     fill(Label61, Qt::white);
 
     QFrame* frame1 = frame(QStringLiteral("Frame1"), area, {0, 600, 7260, 3615}, Look::DarkPlum);
@@ -90,6 +89,8 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"), 7260, 5055)
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twipsRect(600, 1200, 6015, 1575));
     Look::setColours(picture1, Look::PaleLavender, Look::DarkPlum);
+    // The text box and the lists inherit their bold font from here.
+    picture1->setFont(bold);
     QLabel* label1 = label(QStringLiteral("Label1"), QStringLiteral("Name"), picture1,
                            {240, 330, 555, 195}, plain, Look::DarkPlum);
     txtName = textBox(QStringLiteral("txtName"), picture1, {1680, 240, 3735, 375}, bold, label1);
@@ -113,7 +114,8 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"), 7260, 5055)
                      frame1, {600, 2880, 6015, 495}, bold9);
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
-    QFrame* frame5 = frame(QStringLiteral("Frame5"), area, {0, 4200, 7260, 855}, Look::PaleLavender);
+    QFrame* frame5 =
+        frame(QStringLiteral("Frame5"), area, {0, 4200, 7260, 855}, Look::PaleLavender);
     lblCobrand = link(QStringLiteral("lblCobrand"), WebMenus::coBrandText(), frame5,
                       {120, 120, 5985, 615}, plain, Look::DarkPlum);
     lblFullBrand = link(QStringLiteral("lblFullBrand"), WebMenus::fullBrandText(), frame5,

@@ -6,12 +6,13 @@
 #include "promotion/frmPromotion.h"
 #include "result/frmDisplay.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,11 +91,28 @@ private slots:
     void tabOrder()
     {
         const QList<QWidget*> expected{window->cboDate, window->cboMonth, window->cboYear,
-                                       window->cmdNext, window->cmdExit, window->txtName};
+                                       window->cmdNext, window->cmdExit,  window->txtName};
         window->txtName->setFocus();
         for (QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    // The pop-up lists are built when first opened, not with the window, and
+    // then show the list's own bold font and colours.
+    void listsOpenInTheirOwnFontAndColours()
+    {
+        for (QComboBox* box : {window->cboDate, window->cboMonth, window->cboYear}) {
+            QVERIFY2(!box->findChild<QAbstractItemView*>(), qPrintable(box->objectName()));
+            QVERIFY(box->font().bold());
+            box->showPopup();
+            QAbstractItemView* popup = box->view();
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(popup->font(), box->font());
+            QCOMPARE(popup->palette().color(QPalette::Text), box->palette().color(QPalette::Text));
+            QCOMPARE(popup->palette().color(QPalette::Base), box->palette().color(QPalette::Base));
+            box->hidePopup();
         }
     }
 
@@ -140,7 +158,8 @@ private slots:
         QCOMPARE(window->txtName->text(), QStringLiteral("JO"));
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please Enter only Letters")});
         QTest::keyClicks(window->txtName, QStringLiteral("[`"));
-        for (const QString& foreign : {QStringLiteral("é"), QStringLiteral("Ж"), QStringLiteral("😀")})
+        for (const QString& foreign :
+             {QStringLiteral("é"), QStringLiteral("Ж"), QStringLiteral("😀")})
             typeCharacter(window->txtName, foreign);
         QCOMPARE(window->txtName->text(), QStringLiteral("JO"));
         const QList<MessageBox::Shown> shown = MessageBox::takeShown();
@@ -238,7 +257,8 @@ private slots:
                     const Check result = BirthData::check(QStringLiteral("A"), day, month, year);
                     const bool exists = QDate(year, month + 1, day + 1).isValid();
                     QVERIFY2((result == Check::Ok) == exists,
-                             qPrintable(QStringLiteral("%1-%2-%3").arg(year).arg(month + 1).arg(day + 1)));
+                             qPrintable(
+                                 QStringLiteral("%1-%2-%3").arg(year).arg(month + 1).arg(day + 1)));
                     if (!exists)
                         QCOMPARE(result,
                                  month == 1 ? Check::BadFebruaryDay : Check::BadThirtyDayMonth);
@@ -264,8 +284,8 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no name, bad date") << QString() << 31 << 4 << 1950
-                                           << QStringLiteral("Please Enter Your Name");
+        QTest::newRow("no name, bad date")
+            << QString() << 31 << 4 << 1950 << QStringLiteral("Please Enter Your Name");
         QTest::newRow("29 Feb 1941") << QStringLiteral("A") << 29 << 2 << 1941
                                      << QStringLiteral("Please Enter Correct Date Or Month!");
         QTest::newRow("30 Feb 1940") << QStringLiteral("A") << 30 << 2 << 1940
