@@ -22,8 +22,8 @@ QFrame* frame(const QString& name, QWidget* parent, const QRect& twipsGeometry,
               const QColor& background);
 
 // A label with a transparent background unless one is given.
-QLabel* label(const QString& name, const QString& text, QWidget* parent,
-              const QRect& twipsGeometry, const QFont& font, const QColor& textColour,
+QLabel* label(const QString& name, const QString& text, QWidget* parent, const QRect& twipsGeometry,
+              const QFont& font, const QColor& textColour,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false);
 
 ClickableLabel* link(const QString& name, const QString& text, QWidget* parent,

@@ -8,8 +8,17 @@
 // queue, and every message is recorded.
 namespace MessageBox {
 
-enum class Icon { Information, Critical };
-enum class Answer { Ok, Yes, No };
+enum class Icon
+{
+    Information,
+    Critical
+};
+enum class Answer
+{
+    Ok,
+    Yes,
+    No
+};
 
 struct Shown
 {

@@ -6,7 +6,8 @@
 
 namespace BirthData {
 
-enum class Check {
+enum class Check
+{
     Ok,
     NameMissing,      // the name box is empty
     BadFebruaryDay,   // 30 or 31 February, or 29 February outside a leap year

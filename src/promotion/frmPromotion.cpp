@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
-
 namespace {
 
 const QColor Yellow{255, 255, 0};

@@ -94,10 +94,10 @@ static_assert(rowsAreConsistent(), "the ingress table is out of order");
 QString SignName(Sign sign)
 {
     static const std::array<QString, SignCount> names{
-        QStringLiteral("Aries"),       QStringLiteral("Taurus"),    QStringLiteral("Gemini"),
-        QStringLiteral("Cancer"),      QStringLiteral("Leo"),       QStringLiteral("Virgo"),
-        QStringLiteral("Libra"),       QStringLiteral("Scorpio"),   QStringLiteral("Sagittarius"),
-        QStringLiteral("Capricorn"),   QStringLiteral("Aquarius"),  QStringLiteral("Pisces")};
+        QStringLiteral("Aries"),     QStringLiteral("Taurus"),   QStringLiteral("Gemini"),
+        QStringLiteral("Cancer"),    QStringLiteral("Leo"),      QStringLiteral("Virgo"),
+        QStringLiteral("Libra"),     QStringLiteral("Scorpio"),  QStringLiteral("Sagittarius"),
+        QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     return names[static_cast<std::size_t>(sign)];
 }
 

@@ -6,7 +6,8 @@
 #include <QString>
 
 // The twelve zodiac signs, in the order Psyche passes through them.
-enum class Sign : std::uint8_t {
+enum class Sign : std::uint8_t
+{
     Aries,
     Taurus,
     Gemini,

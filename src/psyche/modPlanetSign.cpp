@@ -21,10 +21,10 @@ bool toNumber(QStringView text, int* number)
 int monthNumber(QStringView monthText)
 {
     static const std::array<QString, 12> months{
-        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
     for (std::size_t i = 0; i < months.size(); ++i)
         if (monthText == months[i])
             return static_cast<int>(i) + 1;

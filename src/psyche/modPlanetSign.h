@@ -10,7 +10,8 @@ namespace modPlanetSign {
 // The outcome of looking up one date given as the entry window's three texts.
 struct Lookup
 {
-    enum class Status {
+    enum class Status
+    {
         Found,             // `sign` holds the sign in force that day
         NoSign,            // the year or the month is not in the table
         ConversionFailure, // a text that had to be a number was not one

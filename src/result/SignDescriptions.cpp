@@ -28,21 +28,24 @@ QString DescribeSign(const QString& signName)
                         "past experiences and try to learn from them so that you can lead a better "
                         "future. You are generous with your partner once you start trusting him.")},
         {QStringLiteral("Libra"),
-         QStringLiteral("You spend a lot of money on your partner. Your partner's looks matter a lot "
-                        "to you. But as time goes you become more understanding.")},
+         QStringLiteral(
+             "You spend a lot of money on your partner. Your partner's looks matter a lot "
+             "to you. But as time goes you become more understanding.")},
         {QStringLiteral("Scorpio"),
          QStringLiteral("This placement signifies that you are on a deep lookout for knowing "
                         "yourself better. You want to understand your psychology more thoroughly. "
                         "You are very committed in your relationship.")},
         {QStringLiteral("Sagittarius"),
-         QStringLiteral("You give total freedom to your partner. You are attracted to people who are "
-                        "open-minded and philosophical.")},
+         QStringLiteral(
+             "You give total freedom to your partner. You are attracted to people who are "
+             "open-minded and philosophical.")},
         {QStringLiteral("Capricorn"),
          QStringLiteral("You like emotionally stable partners. Sexual satisfaction means a lot to "
                         "you.")},
         {QStringLiteral("Aquarius"),
-         QStringLiteral("You like to be acknowledged for your love in the relationship. You love to "
-                        "live in a dream world and have a wild imagination. ")},
+         QStringLiteral(
+             "You like to be acknowledged for your love in the relationship. You love to "
+             "live in a dream world and have a wild imagination. ")},
         {QStringLiteral("Pisces"),
          QStringLiteral("You do not like a routine and look for the extra something in your "
                         "partner. You have  a lot of expectations from your partner.")},

@@ -4,8 +4,8 @@
 #include "app/ClickableLabel.h"
 #include "app/Controls.h"
 #include "app/Look.h"
-#include "promotion/frmPromotion.h"
 #include "entry/frmMain.h"
+#include "promotion/frmPromotion.h"
 #include "web/WebMenus.h"
 
 #include <QAction>
@@ -45,8 +45,8 @@ frmDisplay::frmDisplay() : Form(QStringLiteral("frmDisplay"), 7215, 4935)
         reading->setFocusPolicy(Qt::ClickFocus);
     }
 
-    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), area,
-                     {0, 3600, 5895, 465}, bold);
+    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), area, {0, 3600, 5895, 465},
+                     bold);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), area,
                      {6000, 3600, 1215, 465}, bold);
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
@@ -55,12 +55,15 @@ frmDisplay::frmDisplay() : Form(QStringLiteral("frmDisplay"), 7215, 4935)
     setCancelButton(cmdExit);
     setTabOrder(cmdExit, cmdBack);
 
-    QFrame* frame5 = frame(QStringLiteral("Frame5"), area, {0, 4080, 7215, 855}, Look::PaleLavender);
+    QFrame* frame5 =
+        frame(QStringLiteral("Frame5"), area, {0, 4080, 7215, 855}, Look::PaleLavender);
     const QFont plain = Look::verdana(8.25);
-    lblCobrand = link(QStringLiteral("lblCobrand"), WebMenus::coBrandText(), frame5,
-                      {135, 160, 6945, 615}, plain, Look::DarkPlum, Qt::AlignHCenter | Qt::AlignTop);
-    lblFullBrand = link(QStringLiteral("lblFullBrand"), WebMenus::fullBrandText(), frame5,
-                        {135, 165, 6945, 615}, plain, Look::DarkPlum, Qt::AlignHCenter | Qt::AlignTop);
+    lblCobrand =
+        link(QStringLiteral("lblCobrand"), WebMenus::coBrandText(), frame5, {135, 160, 6945, 615},
+             plain, Look::DarkPlum, Qt::AlignHCenter | Qt::AlignTop);
+    lblFullBrand =
+        link(QStringLiteral("lblFullBrand"), WebMenus::fullBrandText(), frame5,
+             {135, 165, 6945, 615}, plain, Look::DarkPlum, Qt::AlignHCenter | Qt::AlignTop);
     // Defined last, the full-brand label covers the co-brand one here.
     fill(lblFullBrand, Look::PaleLavender);
     lblFullBrand->raise();
@@ -82,8 +85,9 @@ void frmDisplay::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &Form::unload);
 
-    WebMenus::addWebMenus(menuBar(), {QStringLiteral("&Check for Software Update"),
-                                      QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")});
+    WebMenus::addWebMenus(menuBar(),
+                          {QStringLiteral("&Check for Software Update"),
+                           QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")});
 }
 
 void frmDisplay::showReading(const QString& signName, const QString& description)

@@ -11,8 +11,7 @@
 namespace WebMenus {
 namespace {
 
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                 void (*handler)())
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption, void (*handler)())
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
@@ -56,8 +55,7 @@ void connectLabels(ClickableLabel* banner, ClickableLabel* coBrand, ClickableLab
 {
     QObject::connect(banner, &ClickableLabel::clicked, banner, modHelp::OpenHomePage);
     QObject::connect(coBrand, &ClickableLabel::clicked, coBrand, modHelp::OpenCoBrandPage);
-    QObject::connect(fullBrand, &ClickableLabel::clicked, fullBrand,
-                     modHelp::OpenFullyBrandedPage);
+    QObject::connect(fullBrand, &ClickableLabel::clicked, fullBrand, modHelp::OpenFullyBrandedPage);
 }
 
 QString bannerText()

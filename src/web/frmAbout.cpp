@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-
 frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)

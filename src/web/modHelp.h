@@ -14,7 +14,8 @@ QString siteName();
 // The product's folder on the site, with its trailing slash.
 QString ProductPageAddress();
 
-enum class Page {
+enum class Page
+{
     Home,
     HelpWebPage,
     DownloadWebPage,

@@ -114,8 +114,10 @@ private slots:
     {
         TestSupport::clearSettings();
         QCOMPARE(Settings::read(QStringLiteral("Never")), QString());
-        QVERIFY(Settings::write(QStringLiteral("Key"), QStringLiteral("a value = with ; odd \"text\"")));
-        QCOMPARE(Settings::read(QStringLiteral("Key")), QStringLiteral("a value = with ; odd \"text\""));
+        QVERIFY(Settings::write(QStringLiteral("Key"),
+                                QStringLiteral("a value = with ; odd \"text\"")));
+        QCOMPARE(Settings::read(QStringLiteral("Key")),
+                 QStringLiteral("a value = with ; odd \"text\""));
         QVERIFY(Settings::write(QStringLiteral("Key"), QStringLiteral("replaced")));
         QCOMPARE(Settings::read(QStringLiteral("Key")), QStringLiteral("replaced"));
         QVERIFY(Settings::location().contains(QStringLiteral("qttest")));
