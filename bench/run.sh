@@ -17,16 +17,9 @@ cmake --build "$build" -j"$(nproc)" --target startup_probe floor_probe bench_rea
 program="$build/bench/startup_probe"
 floor="$build/bench/floor_probe"
 
-scratch=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
-export XDG_CACHE_HOME="$scratch/cache" XDG_DATA_HOME="$scratch/data"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Starquill" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source tools/scratch.sh
+scratch_home
+mkdir -p "$XDG_CONFIG_HOME/Starquill"
 settings="$XDG_CONFIG_HOME/Starquill/StarquillFree.conf"
 printf '[Settings]\nLastReminderDate=%s\n' "$(date +%Y-%m-%dT%H:%M:%S)" >"$settings"
 stored=$(md5sum <"$settings")
@@ -74,11 +67,8 @@ printf "%-10s %9s %9s %6s %10s %10s %6s\n" platform "prog ms" "floor ms" ratio \
     "prog KiB" "floor KiB" ratio
 QT_QPA_PLATFORM=offscreen compare offscreen
 if command -v Xvfb >/dev/null; then
-    # Xvfb writes the display number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-    DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb compare xvfb
+    start_xvfb 1280x1024
+    DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb compare xvfb
 else
     echo "xvfb       (Xvfb is not installed)"
 fi

@@ -25,18 +25,13 @@ mkdir -p "$out"
 
 # A throwaway home: a first start shows no reminder, and the user's own
 # settings and lock are left alone.
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export HOME="$scratch" XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scratch/config"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source tools/scratch.sh
+scratch_home
 
 width=$(awk "BEGIN { print int(1024 * $scale) }")
 height=$(awk "BEGIN { print int(768 * $scale) }")
-# Xvfb picks a free display and names it once it is ready.
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
-    3>"$scratch/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
+start_xvfb "${width}x${height}"
+export DISPLAY="$xvfb_display"
 openbox >/dev/null 2>&1 &
 sleep 1
 

@@ -22,15 +22,9 @@ export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0:detect_stack
 # The packaging tests check the install tree and the .deb, not memory.
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -E '^packaging_'
 
-scratch=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-mkdir -p "$scratch/home" "$scratch/config" "$scratch/run" "$scratch/bin" && chmod 700 "$scratch/run"
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
+source tools/scratch.sh
+scratch_home
+mkdir -p "$scratch/bin"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tools/ci.d/20-sanitizers.supp:print_suppressions=0"
 session=("$build/tests/startprobe" --click-links --answer yes --end)
@@ -45,10 +39,8 @@ echo "Leak check: a scripted session, offscreen"
 run_session
 if command -v Xvfb >/dev/null; then
     echo "Leak check: a scripted session on X (Xvfb)"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+    start_xvfb 1024x768
     # An empty PATH: the links find no browser to start.
-    DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb PATH="$scratch/bin" run_session
+    DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb PATH="$scratch/bin" run_session
 fi
 echo "Sanitizers: clean"
