@@ -15,11 +15,6 @@
 namespace Controls {
 namespace {
 
-QRect place(const QRect& t)
-{
-    return twipsRect(t.x(), t.y(), t.width(), t.height());
-}
-
 // Room a push button's frame and padding take from its text.
 constexpr int ButtonPadding = 12;
 constexpr qreal SmallestPointSize = 6.0;
@@ -75,7 +70,7 @@ void useFont(QWidget* control, const QFont& font)
 void setupLabel(QLabel* label, const QRect& twipsGeometry, const QFont& font,
                 const QColor& textColour, Qt::Alignment alignment, bool wrap)
 {
-    label->setGeometry(place(twipsGeometry));
+    label->setGeometry(twipsRect(twipsGeometry));
     useFont(label, font);
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
@@ -99,7 +94,7 @@ QFrame* frame(const QString& name, QWidget* parent, const QRect& twipsGeometry,
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
-    frame->setGeometry(place(twipsGeometry));
+    frame->setGeometry(twipsRect(twipsGeometry));
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
     Look::setColours(frame, background, frame->palette().color(QPalette::WindowText));
@@ -129,7 +124,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent,
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setGeometry(place(twipsGeometry));
+    button->setGeometry(twipsRect(twipsGeometry));
     useFont(button, font);
     // Enter on a focused button presses that button.
     button->setAutoDefault(true);
@@ -146,7 +141,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent, const QRect& twipsGeome
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setGeometry(place(twipsGeometry));
+    box->setGeometry(twipsRect(twipsGeometry));
     useFont(box, font);
     // No length limit (QLineEdit's default is 32767 characters).
     box->setMaxLength(std::numeric_limits<int>::max());
@@ -159,7 +154,7 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& twipsGeometry
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
-    list->setGeometry(place(twipsGeometry));
+    list->setGeometry(twipsRect(twipsGeometry));
     useFont(list, font);
     list->setEditable(false);
     // On Linux Qt reports a list's current entry as its name; the label

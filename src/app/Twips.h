@@ -15,6 +15,12 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
+// A rectangle given in twips (left, top, width, height), in pixels.
+constexpr QRect twipsRect(const QRect& t)
+{
+    return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+
 constexpr QSize twipsSize(int width, int height)
 {
     return QSize(twips(width), twips(height));

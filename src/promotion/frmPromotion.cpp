@@ -33,8 +33,7 @@ QGroupBox* captionedFrame(const QString& name, const QString& caption, QWidget* 
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setGeometry(twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                 twipsGeometry.height()));
+    frame->setGeometry(twipsRect(twipsGeometry));
     frame->setFont(font);
     Look::setColours(frame, Look::Navy, Qt::white);
     return frame;
