@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The cheapest window like the entry window: the same size, and one control
 // of each kind it shows (menu bar, frame, label, text box, drop-down list,
 // button). Ends on the event loop's first idle moment, as the start-up probe does.
-#include "app/Twips.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QComboBox>

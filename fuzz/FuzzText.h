@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 // Outside text as the program can receive it: UTF-8 from a paste or a file,
 // or raw UTF-16 (lone surrogates and all) from a widget.

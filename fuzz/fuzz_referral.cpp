@@ -1,23 +1,21 @@
+// SPDX-License-Identifier: MIT
 // Refer-a-friend: the trimming, the two checks and the address built from
 // the five boxes. The address must be plain encoded ASCII that decodes back
 // to exactly what was entered.
 #include "FuzzText.h"
 
-#include "promotion/modTellAFriend.h"
-#include "web/modHelp.h"
+#include "core/Referral.h"
+#include "core/Web.h"
 
 #include <QStringDecoder>
 #include <QUrl>
 #include <QUrlQuery>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
 void checkTrimmed(const QString& text)
 {
-    const QString trimmed = modTellAFriend::trimBlanks(text);
+    const QString trimmed = Referral::trimBlanks(text);
     FUZZ_CHECK(!trimmed.startsWith(u' ') && !trimmed.endsWith(u' '));
     // Only blanks go, and only at the ends.
     const qsizetype first = text.indexOf(trimmed);
@@ -25,17 +23,7 @@ void checkTrimmed(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i)
         if (i < first || i >= first + trimmed.size())
             FUZZ_CHECK(text.at(i) == u' ');
-    FUZZ_CHECK(modTellAFriend::trimBlanks(trimmed) == trimmed);
-}
-
-bool known(const QString& problem, std::initializer_list<const QString*> messages)
-{
-    if (problem.isEmpty())
-        return true;
-    for (const QString* message : messages)
-        if (problem == *message)
-            return true;
-    return false;
+    FUZZ_CHECK(Referral::trimBlanks(trimmed) == trimmed);
 }
 
 // UTF-8 decoded as the site does: a leading U+FEFF is text, not a byte-order
@@ -78,45 +66,38 @@ bool carries(const QUrlQuery& query, const char* key, const QString& entry)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    using namespace modTellAFriend;
+    using namespace Referral;
     FuzzedDataProvider data(bytes, size);
-    Referral entries;
-    for (QString* box : {&entries.name, &entries.email, &entries.message, &entries.friendName,
-                         &entries.friendEmail})
-        *box = consumeText(data, 1024);
-    for (const QString& box :
-         {entries.name, entries.email, entries.message, entries.friendName, entries.friendEmail})
+    Entries entries;
+    for (QString& box : entries.values) {
+        box = consumeText(data, 1024);
         checkTrimmed(box);
+    }
+    const Entries trimmed = trimBlanks(entries);
+    const Problem problem = check(trimmed);
+    FUZZ_CHECK(message(problem).isEmpty() == (problem == Problem::None));
+    if (problem == Problem::None)
+        for (const QString& email : {trimmed[Field::Email], trimmed[Field::FriendEmail]})
+            FUZZ_CHECK(email.contains(u'@') && email.contains(u'.'));
 
-    const Referral trimmed = trimBlanks(entries);
-    const QString emails = emailProblem(trimmed);
-    FUZZ_CHECK(known(emails, {&DistinctEmailsMessage, &ProperEmailMessage}));
-    if (emails.isEmpty())
-        FUZZ_CHECK(trimmed.email != trimmed.friendEmail && trimmed.email.contains(u'@') &&
-                   trimmed.email.contains(u'.') && trimmed.friendEmail.contains(u'@') &&
-                   trimmed.friendEmail.contains(u'.'));
-    const QString missing = entryProblem(trimmed);
-    FUZZ_CHECK(known(missing, {&NameMissingMessage, &EmailMissingMessage, &MessageMissingMessage,
-                               &FriendNameMissingMessage, &FriendEmailMissingMessage}));
-
-    const QString address = buildReferralAddress(trimmed);
-    for (QChar c : address)
+    // Plain encoded ASCII that decodes back to exactly what was entered.
+    const QString built = address(trimmed);
+    for (QChar c : built)
         FUZZ_CHECK(c.unicode() > 32 && c.unicode() < 127);
-    const QUrl url(address, QUrl::StrictMode);
+    const QUrl url(built, QUrl::StrictMode);
     FUZZ_CHECK(url.isValid());
     const QUrlQuery query(url);
-    FUZZ_CHECK(carries(query, "taf1", trimmed.name));
-    FUZZ_CHECK(carries(query, "taf2", trimmed.email));
-    FUZZ_CHECK(carries(query, "taf3", trimmed.message));
-    FUZZ_CHECK(carries(query, "taf4", trimmed.friendName));
-    FUZZ_CHECK(carries(query, "taf5", trimmed.friendEmail));
-    FUZZ_CHECK(carries(query, "taf6", modHelp::ProductPageAddress()));
+    const char* keys[] = {"taf1", "taf2", "taf3", "taf4", "taf5"};
+    for (int i = 0; i < FieldCount; ++i)
+        FUZZ_CHECK(carries(query, keys[i], trimmed.values[static_cast<std::size_t>(i)]));
+    FUZZ_CHECK(carries(query, "taf6", Web::productPageAddress()));
     FUZZ_CHECK(query.queryItems().size() == 7); // page and taf1 to taf6
 
     // The placeholders come and go with the focus, never touching real text.
-    const QString in = textOnFocusIn(entries.name, NamePlaceholder);
-    FUZZ_CHECK(in == entries.name || in.isEmpty());
-    const QString out = textOnFocusOut(entries.name, NamePlaceholder);
-    FUZZ_CHECK(out == entries.name || out == NamePlaceholder);
+    const QString name = entries[Field::Name];
+    const QString in = textOnFocusIn(name, placeholder(Field::Name));
+    FUZZ_CHECK(in == name || in.isEmpty());
+    const QString out = textOnFocusOut(name, placeholder(Field::Name));
+    FUZZ_CHECK(out == name || out == placeholder(Field::Name));
     return 0;
 }

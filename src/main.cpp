@@ -1,15 +1,23 @@
-#include "app/Application.h"
+// SPDX-License-Identifier: MIT
+#include "program/Program.h"
 
 #include <QApplication>
+#include <QDateTime>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The settings file is named by these, not by the executable's name:
+    // ~/.config/Starquill/StarquillFree.conf, whatever the binary is called.
+    QCoreApplication::setOrganizationName(QStringLiteral("Starquill"));
+    QCoreApplication::setApplicationName(QStringLiteral("StarquillFree"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STARQUILL_VERSION));
     // Lets the desktop (Wayland in particular) match the windows to the installed entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.lanternsoftwares.Starquill"));
     // The program ends only through its exit screen, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (!App::StartApplication() || App::hasEnded())
+    Program program;
+    if (!program.start(QDateTime::currentDateTime()) || program.isEnding())
         return 0;
     return QApplication::exec();
 }

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-${FUZZ_SECONDS:-20}}"
 build=build-fuzz
-targets=(lookup referral keyfilter reminder)
+targets=(entry referral reminder)
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSTARQUILL_BUILD_FUZZ=ON -DSTARQUILL_BUILD_TESTS=OFF \

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What the entry window accepts: the name's key rule, the months it lists and
+// the check of a request before a reading.
+namespace BirthData {
+
+enum class Problem
+{
+    None,
+    NameMissing,      // the name box is empty
+    BadFebruaryDay,   // 30 or 31 February, or 29 February outside a leap year
+    BadThirtyDayMonth // the 31st of April, June, September or November
+};
+
+// Checks a request (month 1 to 12, day 1 to 31), stopping at the first problem.
+Problem check(const QString& name, int year, int month, int day);
+
+// What the user is told of a problem; empty for None.
+QString message(Problem problem);
+
+// The month's name as the month list shows it, 1 for January.
+QString monthName(int month);
+
+// What typing one character into the name box does: the character that
+// reaches the text (a small letter becomes its capital), or none when the
+// character is refused.
+std::optional<char32_t> filterNameCharacter(char32_t code);
+
+// What the user is told of a refused character.
+QString onlyLettersMessage();
+
+} // namespace BirthData

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/Draws.h"
+#include "widgets/Form.h"
+
+class ClickableLabel;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The entry window: a name, a date of birth, and the request for a reading.
+// A request that passes the checks is handed on as readingRequested().
+class EntryWindow : public Form
+{
+    Q_OBJECT
+
+public:
+    EntryWindow();
+
+    // Brings one of the two promotion labels, which share one place, to the front.
+    void setFrontPromotion(Draws::Promotion promotion);
+
+signals:
+    // The entries passed the checks: a reading for this date (month 1 to 12).
+    void readingRequested(int year, int month, int day);
+    void aboutRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void fillLists();
+    // The reading request: checks the entries, telling the user what is wrong.
+    void requestReading();
+    // True when the key event was dealt with here (refused or replaced).
+    bool filterNameKey(char32_t code);
+
+    QLineEdit* m_name;
+    QComboBox* m_day;
+    QComboBox* m_month;
+    QComboBox* m_year;
+    QPushButton* m_find;
+    QPushButton* m_exit;
+    ClickableLabel* m_banner;
+    ClickableLabel* m_coBrand;
+    ClickableLabel* m_fullBrand;
+};
