@@ -1,5 +1,7 @@
-# Installation (program, desktop entry, icons, AppStream metainfo) and the .deb
-# package. Included from the top-level CMakeLists.txt.
+# SPDX-License-Identifier: MIT
+# Installation (program, desktop entry, icons, AppStream metainfo, manual page,
+# copyright and changelog) and the .deb package. Included from the top-level
+# CMakeLists.txt.
 
 include(GNUInstallDirs)
 
@@ -12,7 +14,17 @@ set(STARQUILL_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(STARQUILL_DEB_MAINTAINER "Lantern Softwares <support@lanternsoftwares.com>"
     CACHE STRING "Maintainer field of the .deb package")
 
+# Debian's own programs are linked with immediate binding (dpkg-buildflags).
+target_link_options(StarquillFree PRIVATE LINKER:-z,now)
 install(TARGETS StarquillFree RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (cpack) also drops the compiler's .comment and .note
+# sections, as dh_strip does for Debian's own packages.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:StarquillFree>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -33,6 +45,48 @@ foreach(size ${STARQUILL_ICON_SIZES})
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${STARQUILL_SITE_ROOT}/starquill-free/")
+# The changelog's date, in the form Debian's changelogs use.
+execute_process(COMMAND date -u -R -d "${STARQUILL_RELEASE_DATE} 12:00"
+                OUTPUT_VARIABLE STARQUILL_RELEASE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+# The licence text as a DEP-5 copyright file wants it: the body of LICENSE
+# after its copyright line, each line indented, blank lines as " .".
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE STARQUILL_LICENSE_TEXT)
+string(REGEX REPLACE "^.*Copyright[^\n]*\n+" "" STARQUILL_LICENSE_TEXT "${STARQUILL_LICENSE_TEXT}")
+string(STRIP "${STARQUILL_LICENSE_TEXT}" STARQUILL_LICENSE_TEXT)
+string(REPLACE "\n\n" "\n.\n" STARQUILL_LICENSE_TEXT " ${STARQUILL_LICENSE_TEXT}")
+string(REPLACE "\n" "\n " STARQUILL_LICENSE_TEXT "${STARQUILL_LICENSE_TEXT}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+
+# starquill_document(<template> <output>): configures a template from
+# resources/ into the build folder, without its "#" comment lines when
+# STRIP_COMMENTS is given, and gzipped (-9n, so the package is reproducible)
+# when GZIP is given.
+function(starquill_document template output)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "STRIP_COMMENTS;GZIP" "" "")
+  set(in ${PROJECT_SOURCE_DIR}/resources/${template})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${in})
+  file(READ ${in} text)
+  if(arg_STRIP_COMMENTS)
+    string(REGEX REPLACE "\n#[^\n]*" "" text "\n${text}")
+    string(REGEX REPLACE "^\n" "" text "${text}")
+  endif()
+  file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/${output} CONTENT "${text}" @ONLY)
+  if(arg_GZIP)
+    execute_process(COMMAND gzip -9nkf ${PROJECT_BINARY_DIR}/${output} COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+endfunction()
+
+starquill_document(StarquillFree.6.in StarquillFree.6 GZIP)
+install(FILES ${PROJECT_BINARY_DIR}/StarquillFree.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Debian's place for them, whatever the prefix: /usr/share/doc/<package>.
+set(STARQUILL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/starquill)
+starquill_document(copyright.in copyright STRIP_COMMENTS)
+starquill_document(changelog.in changelog STRIP_COMMENTS GZIP)
+install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+        DESTINATION ${STARQUILL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME starquill)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -50,8 +104,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${STARQUILL_DEB_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${STARQUILL_SITE_ROOT}/starquill-free/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# 0755 folders whatever the umask of the machine that builds the package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # Qt loads its platform plugin at run time, so dpkg-shlibdeps cannot see it;
 # without it the program cannot open a window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
