@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrlQuery>
+#include <QXmlStreamReader>
+
+#include <set>
 
 namespace {
 
@@ -127,6 +132,56 @@ struct Run
         program.start(Now);
     }
 };
+
+// Shows every text that lupdate found in the sources in brackets, and every
+// other text as it is: a text shown without brackets was missed.
+class Bracketing : public QTranslator
+{
+public:
+    explicit Bracketing(const QString& tsFile)
+    {
+        QFile file(tsFile);
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader ts(&file);
+        QString context;
+        while (ts.readNextStartElement() || !ts.atEnd()) {
+            if (ts.name() == QLatin1String("name"))
+                context = ts.readElementText();
+            else if (ts.name() == QLatin1String("source"))
+                m_found.insert({context, ts.readElementText()});
+        }
+    }
+    bool isEmpty() const override { return m_found.empty(); }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (m_found.count({QString::fromUtf8(context), text}))
+            return QLatin1Char('[') + text + QLatin1Char(']');
+        return text;
+    }
+
+private:
+    std::set<std::pair<QString, QString>> m_found;
+};
+
+// Every text a window shows: captions, labels, buttons, menus, list entries.
+QStringList shownTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QLabel* label : window->findChildren<QLabel*>())
+        texts.append(label->text());
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        texts.append(button->text());
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>())
+        texts.append(frame->title());
+    for (QAction* action : window->findChildren<QAction*>())
+        texts.append(action->text());
+    if (auto* months = window->findChild<QComboBox*>(QStringLiteral("cboMonth")))
+        for (int i = 0; i < months->count(); ++i)
+            texts.append(months->itemText(i));
+    texts.removeAll(QString());
+    return texts;
+}
 
 } // namespace
 
@@ -463,6 +518,44 @@ private slots:
         trigger("frmPromotion", "cmdClose");
         QCOMPARE(run.exits, 1);
         QVERIFY(!window("frmPromotion"));
+    }
+
+    // Every text the user sees reaches a translator, as lupdate finds it.
+    void everyTextIsTranslatable()
+    {
+#ifndef ALL_TEXTS_TS
+        QSKIP("lupdate (Qt's linguist tools) is not installed");
+#else
+        Bracketing translator(QStringLiteral(ALL_TEXTS_TS));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QStringList texts;
+        QSettings().setValue(ReminderKey, QStringLiteral("2000-01-01T00:00:00"));
+        {
+            Run run;
+            Program(run.folder.filePath(QStringLiteral("lock"))).start(Now);
+            find<QLineEdit>("frmMain", "txtName")->setText(QStringLiteral("A"));
+            find<QComboBox>("frmMain", "cboDate")->setCurrentIndex(30);
+            trigger("frmMain", "cmdNext"); // 31 January
+            QTimer::singleShot(0, this, [&texts] {
+                QWidget* box = QApplication::activeModalWidget();
+                texts += shownTexts(box);
+                box->close();
+            });
+            trigger("frmDisplay", "mnuAbout");
+            texts += shownTexts(window("frmMain")) + shownTexts(window("frmDisplay"));
+            trigger("frmDisplay", "cmdExit");
+            trigger("frmPromotion", "cmdSubmit");
+            texts += shownTexts(window("frmPromotion")) + messages();
+            for (QLineEdit* box : window("frmPromotion")->findChildren<QLineEdit*>())
+                texts.append(box->text());
+            QTest::keyClick(find("frmMain", "txtName"), Qt::Key_1);
+            texts += messages();
+        }
+        QCoreApplication::removeTranslator(&translator);
+        for (const QString& text : texts)
+            QVERIFY2(text.startsWith(QLatin1Char('[')), qPrintable(text));
+        QVERIFY(texts.size() > 70);
+#endif
     }
 
     void endUnloadsEveryWindow()
