@@ -118,12 +118,14 @@ if(STARQUILL_BUILD_TESTS)
 
   add_test(NAME packaging_install
            COMMAND bash ${packaging_tests}/check_install.sh
-                   ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${STARQUILL_SITE_ROOT}
-                   ${PROJECT_VERSION})
+                   ${PROJECT_BINARY_DIR} ${STARQUILL_SITE_ROOT} ${PROJECT_VERSION})
   add_test(NAME packaging_deb
            COMMAND bash ${packaging_tests}/check_deb.sh
-                   ${PROJECT_BINARY_DIR} ${CMAKE_CPACK_COMMAND} ${PROJECT_VERSION})
+                   ${PROJECT_BINARY_DIR} ${CMAKE_CPACK_COMMAND} ${STARQUILL_SITE_ROOT}
+                   ${PROJECT_VERSION})
   set_tests_properties(packaging_install packaging_deb PROPERTIES TIMEOUT 300)
+  # check_deb.sh cannot judge the package without lintian; it says so as a skip.
+  set_tests_properties(packaging_deb PROPERTIES SKIP_RETURN_CODE 77)
   # Both install from the build folder, and every install rewrites its
   # install_manifest.txt there: never run them at the same time.
   set_tests_properties(packaging_install packaging_deb PROPERTIES RESOURCE_LOCK starquill_install)
