@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Starquill and runs every test, headless.
+# SPDX-License-Identifier: MIT
+# Installs what building and the tests need, builds Starquill and runs every
+# test, headless. Arguments go to CMake: CI passes -DSTARQUILL_WERROR=ON.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
-bash tools/build.sh
+bash tools/setup.sh build test
+bash tools/build.sh "$@"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
