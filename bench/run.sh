@@ -9,6 +9,7 @@
 # already stored, so a start asks nothing and stores nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/setup.sh build time xvfb
 rounds="${1:-30}"
 build=build-bench
 

@@ -6,6 +6,7 @@
 # installed, on X. Any report fails the check.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/setup.sh build test clang libclang-rt-14-dev
 build=build-asan
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all"
 

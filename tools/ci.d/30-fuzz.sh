@@ -7,6 +7,7 @@
 #   bash tools/ci.d/30-fuzz.sh [seconds per target]   (default 20)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/setup.sh build clang libclang-rt-14-dev
 seconds="${1:-${FUZZ_SECONDS:-20}}"
 build=build-fuzz
 targets=(entry referral reminder)
