@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes screenshots of Starquill's windows from the real program in a virtual
 # X display, as a user would see them: entry, result, About and exit screen.
 #   bash tools/screenshots.sh                 both sets the README shows:
@@ -14,7 +15,11 @@ if [ $# -eq 0 ]; then
 fi
 scale="$1"
 out="${2:-docs}"
-bash tools/setup.sh xvfb xauth openbox xdotool imagemagick
+# The windows' caption carries the version that project() in CMakeLists.txt sets.
+version=$(sed -n 's/^project(Starquill VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "screenshots.sh: no version in CMakeLists.txt" >&2; exit 1; }
+caption="Starquill v$version"
+bash tools/setup.sh build xvfb xauth openbox xdotool imagemagick
 build="${STARQUILL_BUILD:-build}"
 # Always brought up to date: a stale program would take stale pictures.
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -48,21 +53,21 @@ shoot() {
     echo "$out/$file"
 }
 
-shoot "Starquill v1.15" entry-window.png
+shoot "$caption" entry-window.png
 xdotool type --delay 40 "mary"
 xdotool key alt+p
 sleep 0.5
-shoot "Starquill v1.15" result-window.png
+shoot "$caption" result-window.png
 xdotool key alt+h
 sleep 0.3
 xdotool key a
 sleep 0.5
-shoot "Starquill v1.15" about-box.png
+shoot "$caption" about-box.png
 xdotool key Escape
 sleep 0.3
 xdotool key Escape
 sleep 0.5
-shoot "Starquill v1.15" exit-screen.png
+shoot "$caption" exit-screen.png
 
 # A key that went astray would leave two pictures of the same window.
 if [ "$(md5sum "$out"/{entry-window,result-window,about-box,exit-screen}.png |
