@@ -18,7 +18,7 @@ deb="${debs[0]}"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package) $(field Version) $(field Architecture)" = "starquill $version $(dpkg --print-architecture)" ] ||
     fail "package is '$(field Package) $(field Version) $(field Architecture)'"
-mapfile -t names < <(field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/:any//; s/[[:space:]]//g; /^$/d' | sort -u)
+mapfile -t names < <(field Depends | tr ',|' '\n' | sed 's/(.*)//; s/:any//; s/[[:space:]]//g; /^$/d' | sort -u)
 for name in "${names[@]}"; do
     case "$name" in *-dev | *-dev-*) fail "Depends names a development package: $name" ;; esac
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
