@@ -86,6 +86,8 @@ starquill_document(copyright.in copyright STRIP_COMMENTS)
 starquill_document(changelog.in changelog STRIP_COMMENTS GZIP)
 install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${STARQUILL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME starquill)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME starquill)
