@@ -6,7 +6,7 @@
 # exit screen as a user ends it. Any report fails the check.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/setup.sh build test clang libclang-rt-14-dev
+bash tools/setup.sh build test
 build=build-asan
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all"
 
