@@ -156,7 +156,12 @@ void Program::showExitScreen()
     // A window unloaded while the program ends brings up nothing new.
     if (m_ending)
         return;
-    exitScreen()->makeTopmost();
+    // Shown the ordinary way and activated, so that Enter right away presses
+    // its Exit button, which has the focus.
+    ExitScreen* screen = exitScreen();
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
 }
 
 void Program::hideExitScreen()

@@ -11,6 +11,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+// The native window's property behind Qt::WA_ShowWithoutActivating.
+constexpr char ShowWithoutActivating[] = "_q_showWithoutActivating";
+
+} // namespace
 
 Form::Form(const QString& objectName, int clientWidthTwips, int clientHeightTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,9 +52,18 @@ void Form::makeTopmost()
     // Changing the flags hides a visible window; it is shown again, in place.
     if (!windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // Without activating for this request only: a later ordinary show()
+    // activates the window as usual. The platform reads the native window's
+    // property as it shows it; Qt copies the attribute there only on creation.
+    const bool wasNonActivating = testAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
+    create();
+    QWindow* handle = windowHandle();
+    handle->setProperty(ShowWithoutActivating, true);
     show();
     raise();
+    setAttribute(Qt::WA_ShowWithoutActivating, wasNonActivating);
+    handle->setProperty(ShowWithoutActivating, wasNonActivating ? QVariant(true) : QVariant());
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -25,7 +25,8 @@ public:
     void unload() { close(); }
 
     // Lifts the window above all others and shows it, without taking the
-    // focus from the window that has it.
+    // focus from the window that has it. Only this showing: a later show()
+    // activates the window as usual.
     void makeTopmost();
 
 signals:

@@ -78,10 +78,8 @@ void setBoxText(QWidget* box, const QString& text)
 ExitScreen::ExitScreen(int supportMessageNumber) : Form(QStringLiteral("frmPromotion"), 11115, 4725)
 {
     using namespace Controls;
-    // Topmost from the start, so that showing it later never re-creates the
-    // window; it shows without taking the focus.
+    // Topmost from the start, so that showing it later never re-creates the window.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
 
     QWidget* area = client();
     fill(area, Qt::white);
