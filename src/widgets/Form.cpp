@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "Twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +16,16 @@
 
 namespace {
 
+// Assistive technology sees a window as a frame named by its caption; a
+// plain QWidget would be a nameless filler.
+QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object)
+{
+    auto* form = qobject_cast<Form*>(object);
+    if (form && className == QLatin1String(Form::staticMetaObject.className()))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
 // The native window's property behind Qt::WA_ShowWithoutActivating.
 constexpr char ShowWithoutActivating[] = "_q_showWithoutActivating";
 
@@ -25,6 +36,12 @@ Form::Form(const QString& objectName, int clientWidthTwips, int clientHeightTwip
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_layout(new QVBoxLayout(this)), m_client(new QWidget(this))
 {
+    // Once, with the first window.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleWindowFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Look::programIcon());
