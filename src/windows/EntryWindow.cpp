@@ -31,8 +31,6 @@ namespace {
 std::optional<char32_t> typedCharacter(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
     switch (event->key()) {
     case Qt::Key_Backspace:
         return 8;
@@ -55,6 +53,24 @@ std::optional<char32_t> typedCharacter(const QKeyEvent* event)
         return std::nullopt;
     const char32_t code = text.toUcs4().value(0);
     return code == 127 ? std::nullopt : std::optional<char32_t>(code);
+}
+
+// Alt or Meta held makes a key a command, never typing: menu access keys
+// act before the name box sees them, and the rest must not type there.
+// AltGr, which some keyboards need for ordinary letters, is not Alt.
+bool isCommandKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) &&
+           !(modifiers & Qt::GroupSwitchModifier);
+}
+
+// True when a text box would insert the key's text: anything but the control
+// characters of Return, Tab, Backspace and the like.
+bool typesText(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).category() != QChar::Other_Control;
 }
 
 } // namespace
@@ -209,7 +225,12 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_name)
         return Form::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
-        const std::optional<char32_t> code = typedCharacter(static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Refused without a word: a key that types text, left to the box,
+        // would insert it. Keys that type nothing keep their meaning.
+        if (isCommandKey(key))
+            return typesText(key);
+        const std::optional<char32_t> code = typedCharacter(key);
         return code && filterNameKey(*code);
     }
     if (event->type() == QEvent::InputMethod) {
