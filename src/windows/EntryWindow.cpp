@@ -136,6 +136,7 @@ EntryWindow::EntryWindow() : Form(QStringLiteral("frmMain"), 7260, 5055)
     // Both labels share one place; the one in front is seen and clicked.
     for (QLabel* promotion : {static_cast<QLabel*>(m_coBrand), static_cast<QLabel*>(m_fullBrand)})
         fill(promotion, Look::PaleLavender);
+    setFrontPromotion(Draws::Promotion::FullBrand);
     WebMenus::connectLabels(m_banner, m_coBrand, m_fullBrand);
 
     m_exit = button(QStringLiteral("cmdExit"), tr("&Exit"), frame5, {6120, 240, 1020, 465}, bold);
@@ -156,7 +157,13 @@ EntryWindow::EntryWindow() : Form(QStringLiteral("frmMain"), 7260, 5055)
 
 void EntryWindow::setFrontPromotion(Draws::Promotion promotion)
 {
-    (promotion == Draws::Promotion::FullBrand ? m_fullBrand : m_coBrand)->raise();
+    const bool fullBrand = promotion == Draws::Promotion::FullBrand;
+    ClickableLabel* front = fullBrand ? m_fullBrand : m_coBrand;
+    front->show();
+    front->raise();
+    // The label behind is hidden, not just covered, so that screen readers
+    // do not announce a link nobody sees.
+    (fullBrand ? m_coBrand : m_fullBrand)->hide();
 }
 
 void EntryWindow::buildMenus()

@@ -18,7 +18,8 @@ class EntryWindow : public Form
 public:
     EntryWindow();
 
-    // Brings one of the two promotion labels, which share one place, to the front.
+    // Shows one of the two promotion labels, which share one place, in front
+    // and hides the other.
     void setFrontPromotion(Draws::Promotion promotion);
 
 signals:

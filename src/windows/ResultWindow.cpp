@@ -63,9 +63,11 @@ ResultWindow::ResultWindow() : Form(QStringLiteral("frmDisplay"), 7215, 4935)
     ClickableLabel* fullBrand =
         link(QStringLiteral("lblFullBrand"), WebMenus::fullBrandText(), frame5,
              {135, 165, 6945, 615}, plain, Look::DarkPlum, Qt::AlignHCenter | Qt::AlignTop);
-    // Defined last, the full-brand label covers the co-brand one here.
+    // Defined last, the full-brand label covers the co-brand one here; the
+    // one behind is hidden, so that screen readers do not announce it.
     fill(fullBrand, Look::PaleLavender);
     fullBrand->raise();
+    coBrand->hide();
     WebMenus::connectLabels(banner, coBrand, fullBrand);
 
     buildMenus();
