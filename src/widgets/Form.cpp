@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -25,9 +24,6 @@ QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject*
         return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;
 }
-
-// The native window's property behind Qt::WA_ShowWithoutActivating.
-constexpr char ShowWithoutActivating[] = "_q_showWithoutActivating";
 
 } // namespace
 
@@ -62,25 +58,6 @@ QMenuBar* Form::menuBar()
         m_layout->setMenuBar(m_menuBar);
     }
     return m_menuBar;
-}
-
-void Form::makeTopmost()
-{
-    // Changing the flags hides a visible window; it is shown again, in place.
-    if (!windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    // Without activating for this request only: a later ordinary show()
-    // activates the window as usual. The platform reads the native window's
-    // property as it shows it; Qt copies the attribute there only on creation.
-    const bool wasNonActivating = testAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
-    create();
-    QWindow* handle = windowHandle();
-    handle->setProperty(ShowWithoutActivating, true);
-    show();
-    raise();
-    setAttribute(Qt::WA_ShowWithoutActivating, wasNonActivating);
-    handle->setProperty(ShowWithoutActivating, wasNonActivating ? QVariant(true) : QVariant());
 }
 
 void Form::closeEvent(QCloseEvent* event)

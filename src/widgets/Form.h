@@ -24,11 +24,6 @@ public:
     // Closes the window.
     void unload() { close(); }
 
-    // Lifts the window above all others and shows it, without taking the
-    // focus from the window that has it. Only this showing: a later show()
-    // activates the window as usual.
-    void makeTopmost();
-
 signals:
     // The window is being unloaded; emitted once, before it goes.
     void closing();
