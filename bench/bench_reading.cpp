@@ -92,7 +92,7 @@ private slots:
         }
         const double result = median(rounds);
         qInfo("reading, median of %zu: %.3f ms", rounds.size(), result);
-        QVERIFY2(result < BudgetMs, qPrintable(QString::number(result) + " ms"));
+        QVERIFY2(result < BudgetMs, qPrintable(QStringLiteral("%1 ms").arg(result)));
         QVERIFY(MessageBox::takeShown().isEmpty());
     }
 
@@ -110,7 +110,7 @@ private slots:
         }
         const double result = median(runs);
         qInfo("lookup of all 18628 dates, median of 31: %.3f ms", result);
-        QVERIFY2(result < BudgetMs, qPrintable(QString::number(result) + " ms"));
+        QVERIFY2(result < BudgetMs, qPrintable(QStringLiteral("%1 ms").arg(result)));
     }
 };
 
