@@ -91,38 +91,12 @@ QStringList messages()
     return texts;
 }
 
-// Records the addresses handed to the browser.
-class Browser : public QObject
-{
-    Q_OBJECT
-
-public:
-    Browser()
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~Browser() override
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    QStringList take() { return std::exchange(m_opened, {}); }
-
-public slots:
-    void open(const QUrl& url) { m_opened.append(url.toString(QUrl::FullyEncoded)); }
-
-private:
-    QStringList m_opened;
-};
-
 // One run of the program; ending it is only counted.
 struct Run
 {
     QTemporaryDir folder;
     int exits = 0;
     Program program{folder.filePath(u"lock"_s)};
-    Browser browser;
 
     Run()
     {
@@ -188,7 +162,26 @@ class WindowWalks : public QObject
 {
     Q_OBJECT
 
+    QStringList m_opened; // the addresses handed to the browser
+
+    QStringList opened() { return std::exchange(m_opened, {}); }
+
+public slots:
+    void open(const QUrl& url) { m_opened.append(url.toString(QUrl::FullyEncoded)); }
+
 private slots:
+    void initTestCase()
+    {
+        for (const char* scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+
+    void cleanupTestCase()
+    {
+        for (const char* scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+
     void init()
     {
         QStandardPaths::setTestModeEnabled(true);
@@ -226,7 +219,7 @@ private slots:
         const QString question = u"There maybe an update to this software available\r"
                                  "Do you want to check for an update?"_s;
         QCOMPARE(messages(), asked ? QStringList{question} : QStringList{});
-        QCOMPARE(run.browser.take(),
+        QCOMPARE(opened(),
                  asked && yes ? QStringList{page(u"download-web-page"_s)} : QStringList{});
         QCOMPARE(QSettings().value(ReminderKey).toString(),
                  storesNow ? Now.toString(Qt::ISODate) : stored);
@@ -322,7 +315,7 @@ private slots:
         for (const char* name : {"frmDisplay", "frmMain"}) {
             for (const auto& [control, key] : links) {
                 trigger(name, control);
-                QCOMPARE(run.browser.take(), QStringList{page(key)});
+                QCOMPARE(opened(), QStringList{page(key)});
             }
             QVERIFY(shown(name) && !find<QAction>(name, "mnuMakeMoneyOnline")->isVisible());
             trigger(name, name[3] == 'D' ? "cmdBack" : "cmdNext");
@@ -356,7 +349,7 @@ private slots:
                     for (const char* link : {"lblHomePage", "Label5"})
                         QTest::mouseClick(box->findChild<QWidget*>(QLatin1String(link)),
                                           Qt::LeftButton);
-                    QCOMPARE(run.browser.take(),
+                    QCOMPARE(opened(),
                              (QStringList{page(u"home-page"_s), page(u"fully-branded"_s)}));
                     QVERIFY(box->isVisible());
                     closer ? QTest::keyClick(box, Qt::Key(closer)) : void(box->close());
@@ -385,8 +378,8 @@ private slots:
         QTest::keyClick(visit, Qt::Key_Space);
         QVERIFY(!visit->isChecked());
         trigger("frmPromotion", "lblGoToHome");
-        QCOMPARE(run.browser.take(), (QStringList{page(u"home-page"_s), page(u"home-page"_s),
-                                                  page(u"lanternsoftwares"_s)}));
+        QCOMPARE(opened(), (QStringList{page(u"home-page"_s), page(u"home-page"_s),
+                                        page(u"lanternsoftwares"_s)}));
 
         // Refer-a-friend: the placeholders go with the focus, a blank is not
         // typed into an e-mail box, and the boxes' texts are sent trimmed.
@@ -404,7 +397,7 @@ private slots:
         QVERIFY(messages().isEmpty());
         const Referral::Entries sent{
             {u"Zoë"_s, u"me@x.org"_s, u"Your Message\r\n"_s, u"Ann & Bo"_s, u"you@y.org"_s}};
-        QCOMPARE(run.browser.take(), QStringList{Referral::address(sent)});
+        QCOMPARE(opened(), QStringList{Referral::address(sent)});
 
         // Closing the screen ends the program, unloading every window.
         window("frmPromotion")->close();
