@@ -200,7 +200,6 @@ private slots:
         const auto ago = [](int days) { return Now.addDays(-days).toString(Qt::ISODate); };
         QTest::newRow("first start") << QString() << true << false << true;
         QTest::newRow("14 days ago") << ago(14) << true << false << false;
-        QTest::newRow("14 days ahead") << ago(-14) << true << false << false;
         QTest::newRow("15 days ago, yes") << ago(15) << true << true << true;
         QTest::newRow("15 days ahead, no") << ago(-15) << false << true << true;
         QTest::newRow("unreadable") << u"yesterday"_s << true << false << true;
@@ -225,8 +224,7 @@ private slots:
                  storesNow ? Now.toString(Qt::ISODate) : stored);
         QVERIFY(shown("frmMain") && !window("frmDisplay") && !window("frmPromotion"));
         QCOMPARE(window("frmMain")->windowTitle(), u"Starquill v1.15"_s);
-
-        // A second start while this one runs is refused and ends.
+        // A second start while this one runs is refused, and ends.
         Program second(run.folder.filePath(u"lock"_s));
         int exits = 0;
         second.setExitHandler([&exits] { ++exits; });
@@ -419,7 +417,9 @@ private slots:
         QStringList texts;
         {
             Run run;
-            Program(run.folder.filePath(u"lock"_s)).start(Now);
+            Program second(run.folder.filePath(u"lock"_s));
+            second.setExitHandler([] {});
+            second.start(Now);
             ask(u"A"_s, 31, 1, 1940);
             QTimer::singleShot(0, this, [&texts] {
                 texts += shownTexts(QApplication::activeModalWidget());
