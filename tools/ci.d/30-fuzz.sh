@@ -10,7 +10,7 @@ cd "$(dirname "$0")/../.."
 bash tools/setup.sh build clang libclang-rt-14-dev
 seconds="${1:-${FUZZ_SECONDS:-20}}"
 build=build-fuzz
-targets=(entry referral reminder)
+targets=(referral reminder)
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSTARQUILL_BUILD_FUZZ=ON -DSTARQUILL_BUILD_TESTS=OFF \
