@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The real program, started in throwaway homes and driven from outside on a private X server.
+// The real program, started in throwaway homes on a private X server with no window manager and
+// driven from outside by xdotool: odd starts, the exit screen's focus, what screen readers find.
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
@@ -21,26 +22,13 @@ constexpr int Timeout = 20000; // a sanitizer build starts slowly
 constexpr int Plain = 0, Reminder = 1, Renamed = 2, Simultaneous = 3, Killed = 4, NoOpener = 5,
               FailingOpener = 6, RecordingOpener = 7;
 
-static QString x(const QString& command) // an X client on the private display; its output
-{
-    QProcess client;
-    client.startCommand(command);
-    return client.waitForFinished() ? QString::fromUtf8(client.readAllStandardOutput()) : QString();
-}
-// The program's windows, sorted, from lines like '0x400006 "Starquill": ("StarquillFree" ...'.
-static QStringList shown()
-{
-    const QString tree = x(u"xwininfo -root -tree"_s);
-    QStringList names;
-    for (const QString& name : {Box, Entry})
-        names += QStringList(tree.count(u'"' + name + u"\": (\""_s), name);
-    return names;
-}
-static void type(const QString& window, const QString& keys) // focused first, as no WM does
-{
-    x(u"xdotool search --name \"^%1$\" windowfocus --sync"_s.arg(window));
-    x(u"xdotool key "_s + keys);
-}
+// As QTRY_COMPARE, but by the clock: that one counts its waits, and these reads take a while.
+#define WAIT_COMPARE(actual, expected)                                                             \
+    do {                                                                                           \
+        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, Timeout));       \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
+
 // Owner-only and executable: all the runtime folder and a script need.
 static bool create(const QString& path, const QByteArray& content = {})
 {
@@ -60,7 +48,48 @@ class TestFaults : public QObject
     Q_OBJECT
     QProcess m_xvfb;
     QScopedPointer<QTemporaryDir> m_home; // removed once its programs are killed
+    QProcessEnvironment m_env;            // the throwaway user's, for every program started
+    QString m_window;                     // the one program window on screen, by id
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
+
+    QProcess* launch(const QString& program, const QStringList& arguments = {})
+    {
+        auto* process = new QProcess(this); // killed in cleanup()
+        process->setProcessEnvironment(m_env);
+        process->start(program, arguments);
+        return process;
+    }
+    // An X client or a reader, as the throwaway user; the lines it printed.
+    QStringList run(const QString& command)
+    {
+        QProcess client;
+        client.setProcessEnvironment(m_env);
+        client.startCommand(command);
+        client.waitForFinished(Timeout);
+        return QString::fromUtf8(client.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    // The program's windows, shown or not, by name (Box or Entry, whole), sorted.
+    QStringList shown()
+    {
+        QStringList names =
+            run(u"xdotool search --name \"^Starquill( v1.15)?$\" getwindowname %@"_s);
+        return names.sort(), names;
+    }
+    QStringList visible() { return run(u"xdotool search --onlyvisible --name ^Starquill.v"_s); }
+    // Focused first: without a window manager nothing gives a window the keyboard.
+    void type(const QString& window, const QString& keys) // one with that whole name, or that id
+    {
+        const QString id = run(u"xdotool search --name \"^%1$\""_s.arg(window)).value(0, window);
+        run(u"xdotool windowfocus --sync %1 key %2"_s.arg(id, keys));
+    }
+    // Waits for one program window on screen, other than the last one.
+    bool next()
+    {
+        const QString left = std::exchange(m_window, {});
+        QStringList seen;
+        const auto one = [&] { return (seen = visible()).size() == 1 && seen[0] != left; };
+        return QTest::qWaitFor(one, Timeout) && !(m_window = seen[0]).isEmpty();
+    }
 
 private slots:
     void initTestCase()
@@ -77,15 +106,23 @@ private slots:
             qunsetenv(name);
     }
     void cleanupTestCase() { m_xvfb.kill(), m_xvfb.waitForFinished(); }
+    void init() // a throwaway user, each variable a folder; PATH holds the only browser there is
+    {
+        m_home.reset(new QTemporaryDir);
+        m_env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME",
+                                 "XDG_DATA_HOME", "PATH"}) {
+            QVERIFY(create(path(name)));
+            m_env.insert(QLatin1String(name), path(name));
+        }
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s); // none started
+    }
     void cleanup() // every program started, killed; the next row starts on an empty display
     {
-        for (QProcess* process : findChildren<QProcess*>()) {
-            process->kill();
-            process->waitForFinished();
-            delete process;
-        }
+        for (QProcess* process : findChildren<QProcess*>())
+            process->kill(), process->waitForFinished(), delete process;
         m_home.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList(), Timeout);
+        WAIT_COMPARE(shown(), QStringList());
     }
 
     void starts_data()
@@ -114,20 +151,6 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(int, twist);
-        // A throwaway user, each variable a folder; PATH holds the only browser there is.
-        m_home.reset(new QTemporaryDir);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME",
-                                 "XDG_DATA_HOME", "PATH"}) {
-            QVERIFY(create(path(name)));
-            env.insert(QLatin1String(name), path(name));
-        }
-        const auto launch = [&](const QString& program) {
-            auto* process = new QProcess(this); // killed in cleanup()
-            process->setProcessEnvironment(env);
-            process->start(program, {});
-            return process;
-        };
         const QString settings = path("XDG_CONFIG_HOME/Starquill/StarquillFree.conf");
         QVERIFY(create(path("XDG_CONFIG_HOME/Starquill")));
         QVERIFY(content.isNull() || create(settings, content == Folder ? QByteArray() : content));
@@ -137,23 +160,23 @@ private slots:
         QVERIFY(twist != Renamed || QFile::copy(Program, path("starquill-copy")));
         QProcess* rival = twist == Simultaneous || twist == Killed ? launch(Program) : nullptr;
         if (twist == Killed) { // SIGKILL: no clean-up of any kind
-            QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList{Entry}, Timeout);
+            WAIT_COMPARE(shown(), QStringList{Entry});
             rival->kill();
             QVERIFY(rival->waitForFinished());
-            QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList(), Timeout);
+            WAIT_COMPARE(shown(), QStringList());
         }
         QProcess* program = launch(twist == Renamed ? path("starquill-copy") : Program);
         if (twist == Simultaneous) { // the refused one ends once its box is dismissed
-            QTRY_COMPARE_WITH_TIMEOUT(shown(), (QStringList{Box, Entry}), Timeout);
+            WAIT_COMPARE(shown(), (QStringList{Box, Entry}));
             type(Box, u"Return"_s);
             QTRY_VERIFY_WITH_TIMEOUT(rival->state() != program->state(), Timeout); // one ended
             program = program->state() == QProcess::Running ? program : rival;
         }
         if (twist == Reminder) { // the question comes before the entry window; Escape answers No
-            QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList{Box}, Timeout);
+            WAIT_COMPARE(shown(), QStringList{Box});
             type(Box, u"Escape"_s);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList{Entry}, Timeout);
+        WAIT_COMPARE(shown(), QStringList{Entry});
         if (twist >= NoOpener) {
             type(Entry, u"alt+h v"_s);
             QByteArray seen; // the opener's log, or Qt naming the address it found no browser for
@@ -167,11 +190,60 @@ private slots:
         QCOMPARE(program->state(), QProcess::Running);
         // Named for the program, not the executable; a bad value is replaced by now, as ISO text.
         const QDir written(path("XDG_CONFIG_HOME/Starquill"), u"*.conf"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(!written.isEmpty(), Timeout);
-        QCOMPARE(written.entryList(), QStringList{u"StarquillFree.conf"_s});
+        WAIT_COMPARE(written.entryList(), QStringList{u"StarquillFree.conf"_s});
         const QByteArray stored =
             "\nLastReminderDate=" + QDate::currentDate().toString(Qt::ISODate).toLatin1() + 'T';
         QTRY_VERIFY_WITH_TIMEOUT(content == Folder || contents(settings).contains(stored), Timeout);
+    }
+
+    void leaving_data() // the exit screen has the focus: Return ends the program
+    {
+        QTest::addColumn<QStringList>("steps"); // keys, each bringing up the next window
+        QTest::newRow("entry, Exit button") << QStringList{u"alt+e"_s};
+        QTest::newRow("entry, Escape") << QStringList{u"Escape"_s};
+        QTest::newRow("result, Exit button") << QStringList{u"a b alt+p"_s, u"alt+e"_s};
+    }
+    void leaving()
+    {
+        QFETCH(QStringList, steps);
+        QProcess* program = launch(Program);
+        QVERIFY(next());
+        for (const QString& keys : steps) {
+            type(m_window, keys);
+            QVERIFY(next());
+        }
+        WAIT_COMPARE(run(u"xdotool getwindowfocus -f"_s), QStringList{m_window});
+        run(u"xdotool key Return"_s);
+        QVERIFY(program->waitForFinished(Timeout));
+        QCOMPARE(program->exitCode(), 0);
+    }
+
+    void screenReader() // Alt types no name; screen readers find windows and only links seen
+    {
+        QProcess* bus =
+            launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        if (!bus->waitForReadyRead(Timeout))
+            QSKIP("dbus-daemon is not installed");
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromUtf8(bus->readLine().trimmed()));
+        m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
+        if (run(u"/usr/bin/python3 -c \"import pyatspi; print(1)\""_s) != QStringList{u"1"_s})
+            QSKIP("python3-pyatspi is not installed");
+        const auto tree = [this] { return run(u"/usr/bin/python3 \"" TREE_SCRIPT "\""_s); };
+        const QString frame = u"frame 'Starquill v1.15' "_s, about = u"dialog 'Starquill v1.15' "_s;
+        launch(Program);
+        QVERIFY(next());
+        // Alt and Meta type nothing and say nothing; AltGr types as ever.
+        type(m_window, u"a b alt+z alt+3 super+q ISO_Level3_Shift+c"_s);
+        WAIT_COMPARE(tree(), QStringList{frame + u"shown links 2/3 name 'ABC'"_s});
+        type(m_window, u"alt+p"_s);
+        QVERIFY(next());
+        type(m_window, u"alt+h a"_s); // the About box, over the result window
+        WAIT_COMPARE(tree(), (QStringList{about + u"shown links 2/2"_s, frame + u"hidden"_s,
+                                          frame + u"shown links 2/3"_s}));
+        run(u"xdotool key Escape"_s);
+        WAIT_COMPARE(visible(), QStringList{m_window});
+        type(m_window, u"alt+e"_s);
+        WAIT_COMPARE(tree(), (QStringList{frame + u"hidden"_s, frame + u"shown links 1/1"_s}));
     }
 };
 
