@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     // first, which would run the entry window's unload handling.
     QTimer idle;
     idle.setSingleShot(true);
-    QObject::connect(&idle, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    QObject::connect(&idle, &QTimer::timeout, &app, [] { QCoreApplication::exit(0); });
     idle.start(0);
     return QApplication::exec();
 }
