@@ -99,7 +99,7 @@ QIcon programIcon()
     static QIcon* icon = nullptr;
     if (!icon) {
         loadResources();
-        icon = new QIcon(ProgramIconPath);
+        icon = new QIcon(QStringLiteral(":/icons/starquill.png"));
         qAddPostRoutine([] {
             delete icon;
             icon = nullptr;

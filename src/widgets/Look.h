@@ -32,8 +32,6 @@ void installFontSubstitutes();
 
 // The program's icon, from the resources built into it.
 QIcon programIcon();
-// Where that icon lives among the resources.
-inline const QString ProgramIconPath = QStringLiteral(":/icons/starquill.png");
 // Shows the program icon filling a picture, sharp at any screen scale, and
 // names the picture for assistive technology.
 void showProgramIcon(QLabel* picture);

@@ -58,11 +58,6 @@ void setTestMode(bool on)
     s_shown.clear();
 }
 
-bool testMode()
-{
-    return s_testMode;
-}
-
 void setNextAnswer(Answer answer)
 {
     s_answers.enqueue(answer);

@@ -35,7 +35,6 @@ Answer askYesNo(const QString& text);
 
 // --- test seam ---
 void setTestMode(bool on);
-bool testMode();
 // Answers for the next questions, in order; without one a question answers No.
 void setNextAnswer(Answer answer);
 // The messages shown since the last call, oldest first.
