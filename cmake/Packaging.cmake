@@ -111,8 +111,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # Qt loads its platform plugin at run time, so dpkg-shlibdeps cannot see it;
-# without it the program cannot open a window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# without it the program cannot open a window. Hindi needs a Devanagari font,
+# which Qt finds through fontconfig when it draws.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-lohit-deva | fonts-noto-core")
 include(CPack)
 
 if(STARQUILL_BUILD_TESTS)

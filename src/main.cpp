@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "program/Program.h"
+#include "widgets/Languages.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +18,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("com.lanternsoftwares.Starquill"));
     // The program ends only through its exit screen, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language where the program has it (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG); English otherwise.
+    Languages::install(QLocale::system().uiLanguages());
     Program program;
     if (!program.start(QDateTime::currentDateTime()) || program.isEnding())
         return 0;

@@ -53,10 +53,13 @@ QString monthName(int month)
 
 std::optional<char32_t> filterNameCharacter(char32_t code)
 {
-    if (code >= U'A' && code <= U'Z')
+    // Names are written in every script: any letter passes, as its capital
+    // where it has a single-letter one, and so do the marks that letters
+    // carry (accents from dead keys, Devanagari vowel signs and viramas).
+    if (QChar::isLetter(code))
+        return QChar::toUpper(code);
+    if (QChar::isMark(code))
         return code;
-    if (code >= U'a' && code <= U'z')
-        return code - (U'a' - U'A');
     // Backspace, Enter and the blank pass without a word.
     if (code == 8 || code == 13 || code == U' ')
         return code;

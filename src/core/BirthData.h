@@ -27,8 +27,8 @@ QString message(Problem problem);
 QString monthName(int month);
 
 // What typing one character into the name box does: the character that
-// reaches the text (a small letter becomes its capital), or none when the
-// character is refused.
+// reaches the text (a letter of any script, as its capital where it has one;
+// a combining mark), or none when the character is refused.
 std::optional<char32_t> filterNameCharacter(char32_t code);
 
 // What the user is told of a refused character.

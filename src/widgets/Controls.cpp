@@ -18,7 +18,7 @@ namespace {
 
 // Room a push button's frame and padding take from its text.
 constexpr int ButtonPadding = 12;
-constexpr qreal SmallestPointSize = 6.0;
+constexpr qreal SmallestPointSize = 7.0;
 
 // A button's text as drawn: a lone '&' marks the shortcut and is not shown,
 // "&&" shows one '&'.

@@ -24,7 +24,7 @@ for name in "${names[@]}"; do
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
         fail "Depends names $name, which is not installed here"
 done
-for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-lohit-deva; do
     printf '%s\n' "${names[@]}" | grep -qx "$needed" || fail "Depends lacks $needed"
 done
 
