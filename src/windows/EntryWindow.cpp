@@ -104,7 +104,9 @@ EntryWindow::EntryWindow() : Form(QStringLiteral("frmMain"), 7260, 5055)
     Look::setColours(picture1, Look::PaleLavender, Look::DarkPlum);
     // The text box and the lists inherit their bold font from here.
     picture1->setFont(bold);
-    QLabel* label1 = label(QStringLiteral("Label1"), tr("Name"), picture1, {240, 330, 555, 195},
+    // Wider than "Name" needs, into the blank before the text box, so that
+    // the word fits in languages where it is longer ("Nombre").
+    QLabel* label1 = label(QStringLiteral("Label1"), tr("Name"), picture1, {240, 330, 1140, 195},
                            plain, Look::DarkPlum);
     m_name = textBox(QStringLiteral("txtName"), picture1, {1680, 240, 3735, 375}, bold, label1);
     Look::setColours(m_name, Look::DarkPlum, Look::PaleLavender);

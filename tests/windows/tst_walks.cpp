@@ -6,6 +6,7 @@
 // touches the user's files.
 #include "core/Referral.h"
 #include "program/Program.h"
+#include "widgets/Languages.h"
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
@@ -16,9 +17,12 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +127,56 @@ QStringList shownTexts(QWidget* window)
             texts << box->text();
     texts.removeAll(QString());
     return texts;
+}
+
+// The texts of a window that do not fit their control in the font they are
+// drawn in, or are drawn smaller than 7 pt.
+QStringList cutOff(QWidget* window)
+{
+    QStringList cut;
+    const auto fits = [&cut](QWidget* control, const QString& text, int room) {
+        const QFont font = control->font();
+        if (font.pointSizeF() < 7.0 || QFontMetrics(font).horizontalAdvance(text) > room)
+            cut << u"%1 (%2 pt, %3 px): %4"_s.arg(control->objectName())
+                       .arg(font.pointSizeF())
+                       .arg(room)
+                       .arg(text);
+    };
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+            cut << label->objectName() + u" (too tall): "_s + label->text();
+        const QStringList lines = label->wordWrap() ? QStringList() : label->text().split(u'\n');
+        for (const QString& line : lines)
+            fits(label, line, label->contentsRect().width());
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->objectName().startsWith(u"qt_"_s)) // Qt's own, such as the menu bar's »
+            continue;
+        QStyle* style = button->style();
+        const int room = qobject_cast<QPushButton*>(button)
+                             ? button->width() - 6
+                             : button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                                   style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        fits(button, QString(button->text()).remove(u'&'), room);
+    }
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        for (int i = 0; i < list->count(); ++i)
+            fits(list, list->itemText(i), field.width());
+    }
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        const QRect inside =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+        fits(box, box->text(), inside.width() - 4);
+    }
+    return cut;
 }
 
 } // namespace
@@ -378,6 +432,129 @@ private slots:
         QVERIFY(!window("frmMain") && !window("frmPromotion"));
         run.program.end();
         QCOMPARE(run.exits, 1);
+    }
+
+    // The language follows the desktop's preference, most wanted first; English
+    // wherever there is no translation, or where English comes first.
+    void choosingALanguage_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("chosen");
+        // clang-format off
+        const auto row = [](const char* name, const QStringList& preferred, const char* chosen) { QTest::newRow(name) << preferred << QString::fromLatin1(chosen); };
+        row("German", {u"de-DE"_s}, "de");                      row("Swiss French", {u"fr-CH"_s, u"fr"_s}, "fr");
+        row("Brazilian", {u"pt-BR"_s, u"pt"_s}, "pt_BR");         row("Portugal: none", {u"pt-PT"_s, u"pt"_s}, "");
+        row("Hindi", {u"hi-IN"_s, u"hi"_s}, "hi");               row("Mexican Spanish", {u"es-MX"_s}, "es");
+        row("English first", {u"en-GB"_s, u"de-DE"_s}, "");      row("Italian, then German", {u"it-IT"_s, u"de"_s}, "de");
+        row("C", {u"C"_s}, "");                                 row("nothing", {}, "");
+        row("underscores, any case", {u"PT_br"_s}, "pt_BR");     row("Dutch only", {u"nl-NL"_s, u"nl"_s}, "");
+        // clang-format on
+    }
+
+    void choosingALanguage()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, chosen);
+        const QStringList built = Languages::available();
+        QCOMPARE(built, (QStringList{u"de"_s, u"es"_s, u"fr"_s, u"hi"_s, u"pt_BR"_s}));
+        QCOMPARE(Languages::choose(preferred, built), chosen);
+    }
+
+    // Each language walked through a reading, the road back and out: a sample
+    // of each window's texts and Qt's own, against a listing typed for the
+    // test; every sign described in it; no text cut off in the font it is drawn in.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("wanted");
+        // "Date Of Birth", the find button, March, "Please Enter Your Name",
+        // "Psyche in your Chart is Placed in", Leo, Back, "Refer A Friend &Now", Yes.
+        QTest::addColumn<QStringList>("samples");
+        QTest::newRow("en") << u"en-US"_s
+                            << QStringList{u"Date Of Birth"_s,
+                                           u"Find My Zodiac &Psyche Sign"_s,
+                                           u"March"_s,
+                                           u"Please Enter Your Name"_s,
+                                           u"Psyche in your Chart is Placed in"_s,
+                                           u"Leo"_s,
+                                           u"&Back"_s,
+                                           u"Refer A Friend &Now"_s,
+                                           u"&Yes"_s};
+        QTest::newRow("es") << u"es-ES"_s
+                            << QStringList{u"Nacimiento"_s,
+                                           u"Descubrir mi signo de &Psique"_s,
+                                           u"Marzo"_s,
+                                           u"Escribe tu nombre"_s,
+                                           u"Psique en tu carta natal está en"_s,
+                                           u"Leo"_s,
+                                           u"&Volver"_s,
+                                           u"&Invitar ahora"_s,
+                                           u"&Sí"_s};
+        QTest::newRow("pt_BR") << u"pt-BR"_s
+                               << QStringList{u"Nascimento"_s,
+                                              u"Descobrir meu signo de &Psiquê"_s,
+                                              u"Março"_s,
+                                              u"Digite seu nome"_s,
+                                              u"Psiquê no seu mapa astral está em"_s,
+                                              u"Leão"_s,
+                                              u"&Voltar"_s,
+                                              u"&Indicar agora"_s,
+                                              u"&Sim"_s};
+        QTest::newRow("hi") << u"hi-IN"_s
+                            << QStringList{u"जन्म तिथि"_s,
+                                           u"मेरी साइकी राशि जानें (&P)"_s,
+                                           u"मार्च"_s,
+                                           u"कृपया अपना नाम दर्ज करें"_s,
+                                           u"आपकी कुंडली में साइकी की राशि"_s,
+                                           u"सिंह"_s,
+                                           u"वापस (&B)"_s,
+                                           u"अभी रेफ़र करें (&N)"_s,
+                                           u"हाँ (&Y)"_s};
+        // SAMPLES
+    }
+
+    void languages()
+    {
+        QFETCH(QString, wanted);
+        QFETCH(QStringList, samples);
+        QStringList english;
+        for (int sign = 0; sign < 12; ++sign)
+            english << Zodiac::description(Zodiac::Sign(sign));
+        const bool translated = !Languages::install({wanted}).isEmpty();
+        const auto back = qScopeGuard([] { Languages::install({}); });
+        QStringList got, cut;
+        {
+            Run run;
+            cut += cutOff(window("frmMain"));
+            got << find<QLabel>("frmMain", "Label2")->text()
+                << find<QPushButton>("frmMain", "cmdNext")->text()
+                << find<QComboBox>("frmMain", "cboMonth")->itemText(2);
+            ask(QString(), 1, 1, 1940);
+            got += messages();
+            ask(u"ROSE"_s, 23, 7, 1946);
+            got << find<QLabel>("frmDisplay", "Label12")->text()
+                << find<QLabel>("frmDisplay", "lblPsycheSign")->text()
+                << find<QPushButton>("frmDisplay", "cmdBack")->text();
+            cut += cutOff(window("frmDisplay"));
+            QTimer::singleShot(0, this, [&cut] {
+                cut += cutOff(QApplication::activeModalWidget());
+                QApplication::activeModalWidget()->close();
+            });
+            trigger("frmDisplay", "mnuAbout");
+            trigger("frmDisplay", "cmdBack");
+            QVERIFY(shown("frmMain") && !window("frmDisplay"));
+            trigger("frmMain", "cmdExit");
+            got << find<QPushButton>("frmPromotion", "cmdSubmit")->text();
+            cut += cutOff(window("frmPromotion"));
+            QMessageBox box(QMessageBox::Information, QString(), QString(),
+                            QMessageBox::Yes | QMessageBox::No);
+            got << box.button(QMessageBox::Yes)->text();
+            window("frmPromotion")->close();
+            QCOMPARE(run.exits, 1);
+        }
+        QCOMPARE(got, samples);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+        for (int sign = 0; sign < 12; ++sign)
+            QCOMPARE(Zodiac::description(Zodiac::Sign(sign)) != english.at(sign), translated);
     }
 
     // Every text the user sees reaches a translator, as lupdate finds it.
