@@ -4,8 +4,10 @@
 # X display, as a user would see them: entry, result, About and exit screen.
 #   bash tools/screenshots.sh                 both sets the README shows:
 #                                             100 % into docs/, 200 % into docs/scale2/
-#   bash tools/screenshots.sh [scale] [output folder]
-# e.g. `bash tools/screenshots.sh 1.5 /tmp/shots`. Needs no display of its own.
+#   bash tools/screenshots.sh [scale] [output folder] [language]
+# e.g. `bash tools/screenshots.sh 1.5 /tmp/shots` or
+# `bash tools/screenshots.sh 2 /tmp/shots/de de` (a translation's suffix:
+# de, es, fr, hi, pt_BR; en by default). Needs no display of its own.
 # STARQUILL_BUILD names another build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +17,7 @@ if [ $# -eq 0 ]; then
 fi
 scale="$1"
 out="${2:-docs}"
+language="${3:-en}"
 # The windows' caption carries the version that project() in CMakeLists.txt sets.
 version=$(sed -n 's/^project(Starquill VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "screenshots.sh: no version in CMakeLists.txt" >&2; exit 1; }
@@ -40,7 +43,34 @@ export DISPLAY="$xvfb_display"
 openbox >/dev/null 2>&1 &
 sleep 1
 
+# The keys that reach the find button, the Help menu and its About item, in
+# the language shown: the letter after "&" in each translation.
+key() {
+    if [ "$language" = en ]; then
+        printf '%s' "$2"
+        return
+    fi
+    python3 - "translations/starquill_$language.ts" "$1" <<'PY'
+import re, sys, xml.etree.ElementTree as ET
+for message in ET.parse(sys.argv[1]).getroot().iter("message"):
+    if message.findtext("source") == sys.argv[2]:
+        print(re.search(r"&(\w)", message.findtext("translation")).group(1).lower(), end="")
+        break
+PY
+}
+find_key=$(key "Find My Zodiac &Psyche Sign" p)
+help_key=$(key "&Help" h)
+about_key=$(key "&About Software" a)
+
 export QT_SCALE_FACTOR="$scale"
+# The language the desktop asks for, as Qt reads it from the environment.
+case "$language" in
+    en) LANG=en_US.UTF-8 ;;
+    hi) LANG=hi_IN.UTF-8 ;;
+    *_*) LANG="$language.UTF-8" ;;
+    *) LANG="${language}_${language^^}.UTF-8" ;;
+esac
+export LANG LANGUAGE= LC_ALL= LC_MESSAGES=
 "./$build/StarquillFree" >/dev/null 2>&1 &
 
 # Waits for a window of that name and saves it, frame included.
@@ -55,12 +85,12 @@ shoot() {
 
 shoot "$caption" entry-window.png
 xdotool type --delay 40 "mary"
-xdotool key alt+p
+xdotool key "alt+$find_key"
 sleep 0.5
 shoot "$caption" result-window.png
-xdotool key alt+h
+xdotool key "alt+$help_key"
 sleep 0.3
-xdotool key a
+xdotool key "$about_key"
 sleep 0.5
 shoot "$caption" about-box.png
 xdotool key Escape

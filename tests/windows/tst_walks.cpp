@@ -499,6 +499,26 @@ private slots:
                                               u"&Voltar"_s,
                                               u"&Indicar agora"_s,
                                               u"&Sim"_s};
+        QTest::newRow("de") << u"de-AT"_s
+                            << QStringList{u"Geburtsdatum"_s,
+                                           u"Mein &Psyche-Zeichen finden"_s,
+                                           u"März"_s,
+                                           u"Bitte gib deinen Namen ein."_s,
+                                           u"Psyche steht bei dir im Zeichen"_s,
+                                           u"Löwe"_s,
+                                           u"&Zurück"_s,
+                                           u"&Jetzt empfehlen"_s,
+                                           u"&Ja"_s};
+        QTest::newRow("fr") << u"fr-CA"_s
+                            << QStringList{u"Naissance"_s,
+                                           u"Trouver mon signe &Psyché"_s,
+                                           u"Mars"_s,
+                                           u"Veuillez saisir votre nom."_s,
+                                           u"Dans votre thème, Psyché est en"_s,
+                                           u"Lion"_s,
+                                           u"&Retour"_s,
+                                           u"&Inviter maintenant"_s,
+                                           u"&Oui"_s};
         QTest::newRow("hi") << u"hi-IN"_s
                             << QStringList{u"जन्म तिथि"_s,
                                            u"मेरी साइकी राशि जानें (&P)"_s,
