@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # StarquillFree's windows as a screen reader finds them over AT-SPI, a sorted line each: role,
-# caption, shown or hidden; for a shown one, its links shown of all and its box named "Name".
-import pyatspi
+# caption, shown or hidden; for a shown one, its links shown of all and its box named "Name"
+# (or $BOX_NAME, in the language shown).
+import os, pyatspi
 shown = lambda node: node.getState().contains(pyatspi.STATE_SHOWING)
 def inside(node):  # hidden controls too, but not what they hold; no list pop-up is built
     for child in filter(None, node):
@@ -15,7 +16,7 @@ for app in filter(lambda a: a and a.name == 'StarquillFree', pyatspi.Registry.ge
         nodes = list(inside(window)) if shown(window) else []
         links = [shown(n) for n in nodes if n.getRole() == pyatspi.ROLE_LINK]
         line += f" links {sum(links)}/{len(links)}" if nodes else ''
-        for box in (n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == 'Name'):
+        for box in (n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == os.environ.get('BOX_NAME', 'Name')):
             line += f" name '{box.queryText().getText(0, -1)}'"
         lines.append(line)
 print('\n'.join(sorted(lines)))

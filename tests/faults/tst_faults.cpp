@@ -218,8 +218,22 @@ private slots:
         QCOMPARE(program->exitCode(), 0);
     }
 
+    void screenReader_data() // in the language the desktop asks for
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("boxName");
+        QTest::newRow("English") << u"en_GB.UTF-8"_s << u"Name"_s;
+        QTest::newRow("Hindi") << u"hi_IN.UTF-8"_s << u"नाम"_s;
+    }
+
     void screenReader() // Alt types no name; screen readers find windows and only links seen
     {
+        QFETCH(QString, language);
+        QFETCH(QString, boxName);
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            m_env.remove(QLatin1String(name));
+        m_env.insert(u"LANG"_s, language);
+        m_env.insert(u"BOX_NAME"_s, boxName);
         QProcess* bus =
             launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
         if (!bus->waitForReadyRead(Timeout))
