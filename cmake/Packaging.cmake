@@ -29,7 +29,10 @@ install(CODE "
 install(FILES ${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# The metainfo carries the site root and the version, which are only known here.
+# The metainfo carries the site root, the version and the languages, which are only known here.
+list(TRANSFORM STARQUILL_LANGUAGES REPLACE "(.+)" "    <lang percentage=\"100\">\\1</lang>"
+     OUTPUT_VARIABLE metainfo_languages)
+list(JOIN metainfo_languages "\n" STARQUILL_METAINFO_LANGUAGES)
 configure_file(${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml
