@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Cross-builds Qt for Windows from Debian's own qt6-base source, the version
+# of the installed host Qt (whose moc, rcc and uic the cross build uses), once
+# per version and set of options, into a per-user cache; prints its prefix.
+# Messages go to stderr; the build log is kept next to the cache.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+bash "$here/../setup.sh" windows >&2
+
+version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+# No tablet support: Debian's tarball drops the wintab headers it needs.
+# No OpenGL at all (FEATURE_opengl=OFF alone keeps the dynamic one), no
+# Direct2D (a second platform plugin). Testlib and the offscreen plugin with
+# the bundled FreeType are for the tests under Wine.
+options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DQT_HOST_PATH=/usr
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF
+    -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF -DFEATURE_testlib=ON -DFEATURE_jpeg=OFF
+    -DFEATURE_freetype=ON -DINPUT_freetype=qt -DINPUT_harfbuzz=qt
+    -DINPUT_pcre=qt -DINPUT_png=qt -DFEATURE_system_zlib=OFF
+)
+key="$( (printf '%s\n' "${options[@]}"; cat "$here/mingw.cmake") | sha256sum | cut -c1-12)"
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/starquill"
+prefix="$cache/qt-$version-$key"
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# apt-get source needs a deb-src entry; add one mirroring the Debian entries.
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $version$"; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            $sudo tee /etc/apt/sources.list.d/starquill-deb-src.sources >/dev/null
+    else
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            $sudo tee /etc/apt/sources.list.d/starquill-deb-src.list >/dev/null
+    fi
+    $sudo apt-get update -qq >&2
+fi
+
+work="$cache/qt-$version-$key.work"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+log="$prefix.log"
+echo "Building Qt $version for Windows into $prefix (log: $log)" >&2
+start=$SECONDS
+(
+    # A subshell to the left of || runs without set -e: chain the steps.
+    cd "$work" &&
+        apt-get source -qq --download-only "qt6-base=$version" &&
+        dpkg-source -x qt6-base_*.dsc src &&
+        cmake -S src -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" \
+            -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
+        cmake --build build -j"${STARQUILL_JOBS:-$(nproc)}" &&
+        cmake --install build
+) >"$log" 2>&1 || {
+    tail -30 "$log" >&2
+    echo "Qt build failed; the whole log is $log" >&2
+    exit 1
+}
+rm -rf "$work"
+touch "$prefix/.complete"
+echo "Qt built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s" >&2
+echo "$prefix"
