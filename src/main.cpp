@@ -9,8 +9,14 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // The native style draws the date lists light on light under some
+    // themes; Fusion draws every control the same everywhere.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
     // The settings file is named by these, not by the executable's name:
-    // ~/.config/Starquill/StarquillFree.conf, whatever the binary is called.
+    // ~/.config/Starquill/StarquillFree.conf, whatever the binary is called;
+    // on Windows the registry key HKCU\Software\Starquill\StarquillFree.
     QCoreApplication::setOrganizationName(QStringLiteral("Starquill"));
     QCoreApplication::setApplicationName(QStringLiteral("StarquillFree"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STARQUILL_VERSION));

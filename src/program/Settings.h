@@ -3,7 +3,8 @@
 
 #include <QString>
 
-// The per-user settings store: ~/.config/Starquill/StarquillFree.conf, named
+// The per-user settings store: ~/.config/Starquill/StarquillFree.conf (on
+// Windows the registry key HKCU\Software\Starquill\StarquillFree), named
 // by the organisation and application names set at program start, section
 // "Settings". A value never written reads as the empty text.
 class Settings

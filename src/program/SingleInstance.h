@@ -5,7 +5,8 @@
 
 // "Is another instance of this program running?" for the current user. The
 // lock is released when the holder ends, however it ends: a lock whose
-// process has died does not count.
+// process has died does not count. One source file per platform:
+// SingleInstance_unix.cpp, SingleInstance_win.cpp.
 class SingleInstance
 {
 public:
@@ -19,5 +20,9 @@ public:
 
 private:
     QString m_path;
+#ifdef Q_OS_WIN
+    void* m_handle = nullptr; // the lock file, open without sharing while held
+#else
     int m_fd = -1; // open while this process holds the lock
+#endif
 };
