@@ -8,7 +8,7 @@
 # Arguments go to CMake, e.g. -DSTARQUILL_BUILD_TESTS=ON.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/setup.sh windows
+bash tools/setup.sh build windows
 qt="$(bash tools/windows/qt.sh)"
 build=build-windows
 

@@ -6,7 +6,7 @@
 # Messages go to stderr; the build log is kept next to the cache.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-bash "$here/../setup.sh" windows >&2
+bash "$here/../setup.sh" build windows >&2
 
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
 # No tablet support: Debian's tarball drops the wintab headers it needs.
