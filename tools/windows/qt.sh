@@ -57,6 +57,10 @@ start=$SECONDS
     cd "$work" &&
         apt-get source -qq --download-only "qt6-base=$version" &&
         dpkg-source -x qt6-base_*.dsc src &&
+        # Qt 6.4 builds DirectWrite into Qt Gui only with Direct2D, but the
+        # platform plugin asks for its font database on DirectWrite 3 alone.
+        sed -i 's/^#if QT_CONFIG(directwrite3)$/& \&\& QT_CONFIG(direct2d)/' \
+            src/src/plugins/platforms/windows/qwindowsintegration.cpp &&
         cmake -S src -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" \
             -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
         cmake --build build -j"${STARQUILL_JOBS:-$(nproc)}" &&
