@@ -19,7 +19,10 @@ add_custom_command(OUTPUT ${STARQUILL_ICO} COMMAND ${STARQUILL_CONVERT} ${ico_pn
                    DEPENDS ${ico_pngs} VERBATIM)
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/starquill.rc.in
                ${PROJECT_BINARY_DIR}/starquill.rc @ONLY)
-set_source_files_properties(${PROJECT_BINARY_DIR}/starquill.rc PROPERTIES OBJECT_DEPENDS ${STARQUILL_ICO})
+add_custom_target(starquill_ico DEPENDS ${STARQUILL_ICO})
+add_dependencies(StarquillFree starquill_ico)
+set_source_files_properties(${PROJECT_BINARY_DIR}/starquill.rc TARGET_DIRECTORY StarquillFree
+                            PROPERTIES OBJECT_DEPENDS ${STARQUILL_ICO})
 target_sources(StarquillFree PRIVATE ${PROJECT_BINARY_DIR}/starquill.rc)
 set_target_properties(StarquillFree PROPERTIES WIN32_EXECUTABLE ON)
 

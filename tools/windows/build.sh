@@ -23,6 +23,8 @@ name="Starquill-$version"
 stage="$build/$name"
 rm -rf "$stage"
 cmake --install "$build" --prefix "$PWD/$stage" --strip >/dev/null
+# --strip strips the program; the DLLs come as built, some with debug sections.
+x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.dll "$stage"/platforms/*.dll
 
 # The uninstaller removes exactly what was installed, never the folder's
 # other contents: one Delete per file, then the folders, deepest first.

@@ -1,0 +1,10 @@
+# SPDX-License-Identifier: MIT
+# Sourced after tools/scratch.sh's scratch_home: a throwaway Wine prefix in
+# $scratch, quiet, without the Mono and Gecko installers. `wine` runs a
+# Windows program and waits for it ("$wine64" & starts one whose $! is the
+# program's own process); `unix_path` turns a Windows path into a Unix one.
+export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine64=/usr/lib/wine/wine64
+wine() { "$wine64" "$@"; }
+unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+wine wineboot -i >/dev/null 2>&1
