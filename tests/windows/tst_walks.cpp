@@ -195,6 +195,9 @@ public slots:
 private slots:
     void initTestCase()
     {
+        // Windows keeps settings only under an organisation's name; one of
+        // the tests' own keeps them off the program's key.
+        QCoreApplication::setOrganizationName(u"Starquill Tests"_s);
         for (const char* scheme : {"http", "https"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
     }

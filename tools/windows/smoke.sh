@@ -48,7 +48,7 @@ keys() {
     xdotool key --delay 150 "$@"
     sleep 1
 }
-shoot() { [ -z "$shots" ] || import -window root "$shots/$1"; }
+shoot() { [ -z "$shots" ] || import -window root png:- | convert - -trim +repage "$shots/$1"; }
 registry() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'; }
 
 caption="Starquill v$version"
