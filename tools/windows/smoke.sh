@@ -49,7 +49,7 @@ keys() {
     sleep 1
 }
 shoot() { [ -z "$shots" ] || import -window root png:- | convert - -trim +repage "$shots/$1"; }
-registry() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'; }
+registry() { { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'; }
 
 caption="Starquill v$version"
 wine "$setup" /S
