@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows build: cross-builds Qt when its cache is missing (about 16 min
-# or more on 2 cores, once), then the program with its tests, warnings as
+# The Windows build: cross-builds Qt when its cache is missing (about 45 min
+# on 2 cores with the other core busy, once), then the program with its tests, warnings as
 # errors, and the installer (tools/windows/build.sh); runs the core and window
 # tests under Wine on a virtual X display; then installs the program from the installer
 # into a throwaway Wine prefix and drives it (tools/windows/smoke.sh).
