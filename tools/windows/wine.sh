@@ -6,5 +6,10 @@
 export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine64=/usr/lib/wine/wine64
 wine() { "$wine64" "$@"; }
+# Wine's server writes into the prefix until it ends: end it, and wait for
+# that, before the scratch folder is removed.
+wineserver=/usr/lib/wine/wineserver64
+trap '"$wineserver" -k 2>/dev/null; "$wineserver" -w 2>/dev/null
+      kill $(jobs -p) 2>/dev/null; rm -rf "$scratch" || { sleep 1; rm -rf "$scratch"; }' EXIT
 unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 wine wineboot -i >/dev/null 2>&1
