@@ -9,7 +9,13 @@ wine() { "$wine64" "$@"; }
 # Wine's server writes into the prefix until it ends: end it, and wait for
 # that, before the scratch folder is removed.
 wineserver=/usr/lib/wine/wineserver64
-trap '"$wineserver" -k 2>/dev/null; "$wineserver" -w 2>/dev/null
-      kill $(jobs -p) 2>/dev/null; rm -rf "$scratch" || { sleep 1; rm -rf "$scratch"; }' EXIT
+# Under set -e a failing command here would fail the whole script: none may.
+wine_cleanup() {
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w 2>/dev/null || true
+    kill $(jobs -p) 2>/dev/null || true
+    rm -rf "$scratch" 2>/dev/null || { sleep 1 && rm -rf "$scratch"; } || true
+}
+trap wine_cleanup EXIT
 unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 wine wineboot -i >/dev/null 2>&1
