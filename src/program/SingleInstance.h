@@ -5,8 +5,8 @@
 
 // "Is another instance of this program running?" for the current user. The
 // lock is released when the holder ends, however it ends: a lock whose
-// process has died does not count. One source file per platform:
-// SingleInstance_unix.cpp, SingleInstance_win.cpp.
+// process has died does not count. The lock has one source file per
+// platform: SingleInstance_unix.cpp, SingleInstance_win.cpp.
 class SingleInstance
 {
 public:

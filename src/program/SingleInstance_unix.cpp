@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -17,8 +16,6 @@
 // needs no fdatasync, which cost milliseconds of start-up on a disk-backed
 // runtime folder. Close-on-exec, so a browser the program starts never
 // inherits it.
-SingleInstance::SingleInstance(const QString& lockPath) : m_path(lockPath) {}
-
 SingleInstance::~SingleInstance()
 {
     if (m_fd >= 0)
@@ -43,12 +40,4 @@ bool SingleInstance::tryAcquire()
     }
     m_fd = fd;
     return true;
-}
-
-QString SingleInstance::defaultLockPath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/StarquillFree.lock");
 }

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <windows.h>
 
@@ -12,8 +11,6 @@
 // handle however the holder ends, so no stale lock survives a crash, and a
 // handle opened without security attributes is never inherited by a browser
 // the program starts.
-SingleInstance::SingleInstance(const QString& lockPath) : m_path(lockPath) {}
-
 SingleInstance::~SingleInstance()
 {
     if (m_handle)
@@ -35,13 +32,4 @@ bool SingleInstance::tryAcquire()
     }
     m_handle = handle;
     return true;
-}
-
-QString SingleInstance::defaultLockPath()
-{
-    // %LOCALAPPDATA%\Starquill\StarquillFree: per user and per machine, never roamed.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/StarquillFree.lock");
 }

@@ -65,8 +65,6 @@ QString choose(const QStringList& preferred, const QStringList& available)
                 if (name.compare(candidate, Qt::CaseInsensitive) == 0)
                     return name;
             }
-            if (!candidate.contains(QLatin1Char('_')))
-                break;
         }
     }
     return {};
