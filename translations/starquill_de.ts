@@ -140,16 +140,8 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
         <source>Find My Zodiac  Psyche Sign</source>
         <translation>Mein Psyche-Zeichen finden</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -354,6 +346,13 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+</context>
+<context>
+    <name>WebMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -361,13 +360,6 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
-    <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>Nach &amp;Updates suchen</translation>
-    </message>
-</context>
-<context>
-    <name>WebMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>

@@ -140,16 +140,8 @@
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
         <source>Find My Zodiac  Psyche Sign</source>
         <translation>Descubrir mi signo de Psique</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -354,6 +346,13 @@
         <translation>&amp;Salir</translation>
     </message>
     <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+</context>
+<context>
+    <name>WebMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -361,13 +360,6 @@
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
-    <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>&amp;Buscar actualizaciones</translation>
-    </message>
-</context>
-<context>
-    <name>WebMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>

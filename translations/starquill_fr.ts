@@ -140,16 +140,8 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
         <source>Find My Zodiac  Psyche Sign</source>
         <translation>Trouver mon signe Psyché</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -354,6 +346,13 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Rechercher des &amp;mises à jour</translation>
+    </message>
+</context>
+<context>
+    <name>WebMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -361,13 +360,6 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
-    <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>Rechercher des &amp;mises à jour</translation>
-    </message>
-</context>
-<context>
-    <name>WebMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>

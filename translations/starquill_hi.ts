@@ -140,16 +140,8 @@
         <translation>बंद करें (&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>फ़ाइल (&amp;F)</translation>
-    </message>
-    <message>
         <source>Find My Zodiac  Psyche Sign</source>
         <translation>मेरी साइकी राशि जानें</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>बाहर निकलें (&amp;X)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -354,6 +346,13 @@
         <translation>बंद करें (&amp;E)</translation>
     </message>
     <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>WebMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>फ़ाइल (&amp;F)</translation>
     </message>
@@ -361,13 +360,6 @@
         <source>E&amp;xit</source>
         <translation>बाहर निकलें (&amp;X)</translation>
     </message>
-    <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>सॉफ़्टवेयर अपडेट जाँचें (&amp;C)</translation>
-    </message>
-</context>
-<context>
-    <name>WebMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>सहायता (&amp;H)</translation>

@@ -140,16 +140,8 @@
         <translation>&amp;Sair</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
         <source>Find My Zodiac  Psyche Sign</source>
         <translation>Descobrir meu signo de Psiquê</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -354,6 +346,13 @@
         <translation>&amp;Sair</translation>
     </message>
     <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Verificar &amp;atualizações</translation>
+    </message>
+</context>
+<context>
+    <name>WebMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -361,13 +360,6 @@
         <source>E&amp;xit</source>
         <translation>&amp;Sair</translation>
     </message>
-    <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>Verificar &amp;atualizações</translation>
-    </message>
-</context>
-<context>
-    <name>WebMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
@@ -399,7 +391,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Coloque a marca do seu site neste programa.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Veja a "Ajuda" para mais detalhes.    Clique aqui e saiba mais sobre o co-branding.</translation>
+        <translation>Coloque a marca do seu site neste programa.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Veja a &quot;Ajuda&quot; para mais detalhes.    Clique aqui e saiba mais sobre o co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

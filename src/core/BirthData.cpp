@@ -61,7 +61,7 @@ std::optional<char32_t> filterNameCharacter(char32_t code)
     if (QChar::isMark(code))
         return code;
     // Backspace, Enter and the blank pass without a word.
-    if (code == 8 || code == 13 || code == U' ')
+    if (code == Backspace || code == CarriageReturn || code == U' ')
         return code;
     return std::nullopt;
 }

@@ -9,6 +9,12 @@
 // the check of a request before a reading.
 namespace BirthData {
 
+// The control characters the name box takes: the two keys that edit and
+// send, and the one a key that deletes forward types.
+constexpr char32_t Backspace = 8;
+constexpr char32_t CarriageReturn = 13;
+constexpr char32_t Delete = 127;
+
 enum class Problem
 {
     None,

@@ -32,9 +32,9 @@ Program::Program(const QString& lockPath)
 
 Program::~Program()
 {
-    // Windows still loaded (a test's run, or an end the event loop did not
-    // reach) go with the program, without their unload handling.
-    for (Form* window : loadedWindows())
+    // Windows still open (a test's run, or an end the event loop did not
+    // reach) go with the program, without what closing them sets off.
+    for (Form* window : openWindows())
         delete window;
 }
 
@@ -48,7 +48,7 @@ bool Program::start(const QDateTime& now)
     m_random.seed(clockSeed());
     // The windows' own font for menus and message boxes too: one font fewer
     // to load before the first window shows.
-    QApplication::setFont(Look::verdana(8.25));
+    QApplication::setFont(Look::font(Look::Font::Text));
     remindOfUpdate(now);
     entryWindow()->show();
     m_coBrandNumber = Draws::coBrandNumber(m_random);
@@ -72,19 +72,19 @@ void Program::remindOfUpdate(const QDateTime& now)
 
 void Program::end()
 {
-    // An unload that ends the program while the walk below is under way
-    // leaves the rest of the walk, and the end itself, to this call.
+    // A window closing that ends the program while the walk below is under
+    // way leaves the rest of the walk, and the end itself, to this call.
     if (m_ending)
         return;
     m_ending = true;
-    for (Form* window : loadedWindows())
-        window->unload();
+    for (Form* window : openWindows())
+        window->close();
     m_exit();
 }
 
 EntryWindow* Program::entryWindow()
 {
-    if (!m_entry || m_entry->isUnloaded()) {
+    if (!m_entry || m_entry->isClosed()) {
         m_entry = new EntryWindow;
         connect(m_entry, &EntryWindow::readingRequested, this, &Program::showReading);
         connect(m_entry, &EntryWindow::aboutRequested, this, &Program::showAbout);
@@ -95,7 +95,7 @@ EntryWindow* Program::entryWindow()
 
 ResultWindow* Program::resultWindow()
 {
-    if (!m_result || m_result->isUnloaded()) {
+    if (!m_result || m_result->isClosed()) {
         m_result = new ResultWindow;
         connect(m_result, &ResultWindow::backRequested, this, &Program::goBack);
         connect(m_result, &ResultWindow::aboutRequested, this, &Program::showAbout);
@@ -115,12 +115,12 @@ ExitScreen* Program::exitScreen()
     return m_exitScreen;
 }
 
-QList<Form*> Program::loadedWindows() const
+QList<Form*> Program::openWindows() const
 {
     QList<Form*> windows;
     for (Form* window : {static_cast<Form*>(m_entry), static_cast<Form*>(m_result),
                          static_cast<Form*>(m_exitScreen)})
-        if (window && !window->isUnloaded())
+        if (window && !window->isClosed())
             windows.append(window);
     return windows;
 }
@@ -153,7 +153,7 @@ void Program::showAbout()
 
 void Program::showExitScreen()
 {
-    // A window unloaded while the program ends brings up nothing new.
+    // A window closed while the program ends brings up nothing new.
     if (m_ending)
         return;
     // Shown the ordinary way and activated, so that Enter right away presses

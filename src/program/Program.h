@@ -20,7 +20,7 @@ class ResultWindow;
 
 // The program's flow: start-up, a reading, Back, leaving, the exit screen
 // and the end. It owns the windows (each created on first use and forgotten
-// once unloaded) and what the run remembers: the last sign read, the
+// once closed) and what the run remembers: the last sign read, the
 // co-brand draw and the random generator.
 class Program : public QObject
 {
@@ -35,8 +35,8 @@ public:
     // must end at once (another instance runs and the user has been told).
     bool start(const QDateTime& now);
 
-    // Unloads every loaded window, then ends the process through the exit
-    // handler. Entered again from an unload, it returns at once.
+    // Closes every open window, then ends the process through the exit
+    // handler. Entered again from a window closing, it returns at once.
     void end();
     bool isEnding() const { return m_ending; }
 
@@ -55,7 +55,7 @@ private:
     EntryWindow* entryWindow();
     ResultWindow* resultWindow();
     ExitScreen* exitScreen();
-    QList<Form*> loadedWindows() const;
+    QList<Form*> openWindows() const;
 
     void remindOfUpdate(const QDateTime& now);
     void showReading(int year, int month, int day);

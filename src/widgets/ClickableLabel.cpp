@@ -55,8 +55,7 @@ QAccessibleInterface* accessibleLinkFactory(const QString& className, QObject* o
 
 } // namespace
 
-ClickableLabel::ClickableLabel(const QString& objectName, const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     // Once, with the first label: no cost for windows without any.
     static const bool factoryInstalled = [] {
@@ -64,7 +63,6 @@ ClickableLabel::ClickableLabel(const QString& objectName, const QString& text, Q
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
     // The texts carry a literal "&"; there is no buddy to give it a meaning.
     setTextFormat(Qt::PlainText);

@@ -11,7 +11,7 @@ class ClickableLabel : public QLabel
     Q_OBJECT
 
 public:
-    explicit ClickableLabel(const QString& objectName, const QString& text, QWidget* parent);
+    ClickableLabel(const QString& text, QWidget* parent);
 
     // Acts as a click with the mouse would.
     void click();

@@ -62,13 +62,13 @@ QMenuBar* Form::menuBar()
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (m_unloaded) {
+    if (m_closed) {
         event->accept();
         return;
     }
-    // Mark first: the unload handling may end the program, which walks the
-    // loaded windows and must not come back to this one.
-    m_unloaded = true;
+    // Mark first: what closing sets off may end the program, which closes
+    // the open windows and must not come back to this one.
+    m_closed = true;
     emit closing();
     event->accept();
 }

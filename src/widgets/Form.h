@@ -10,7 +10,7 @@ class QVBoxLayout;
 
 // A top-level window built with a fixed client area and opened centred.
 // Closing it by any means (close box, Escape, an Exit button or menu item)
-// unloads it: closing() is emitted once and the window is deleted. Enter
+// ends it: closing() is emitted once and the window is deleted. Enter
 // presses the default button and Escape the cancel button.
 class Form : public QWidget
 {
@@ -20,12 +20,10 @@ public:
     Form(const QString& objectName, int clientWidthTwips, int clientHeightTwips);
 
     // True once the window has been closed; it is deleted soon after.
-    bool isUnloaded() const { return m_unloaded; }
-    // Closes the window.
-    void unload() { close(); }
+    bool isClosed() const { return m_closed; }
 
 signals:
-    // The window is being unloaded; emitted once, before it goes.
+    // The window is being closed; emitted once, before it goes.
     void closing();
 
 protected:
@@ -47,7 +45,7 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
-    bool m_unloaded = false;
+    bool m_closed = false;
     bool m_placed = false;
 };
 

@@ -47,9 +47,9 @@ QString installedFamily(const QString& family)
     return installed;
 }
 
-QFont font(const QString& family, qreal pointSize, bool bold)
+QFont family(const QString& name, qreal pointSize, bool bold)
 {
-    QFont font(installedFamily(family));
+    QFont font(installedFamily(name));
     // Fitted to the pixel grid, as Windows draws Verdana: crisp stems at these
     // small sizes, and one image per letter rather than one per sub-pixel
     // position, so fewer letters to render before the first window shows.
@@ -81,14 +81,22 @@ void installFontSubstitutes()
     Q_UNUSED(installed);
 }
 
-QFont verdana(qreal pointSize, bool bold)
+QFont font(Font use)
 {
-    return font(QStringLiteral("Verdana"), pointSize, bold);
-}
-
-QFont captionFont(qreal pointSize, bool bold)
-{
-    return font(QStringLiteral("MS Sans Serif"), pointSize, bold);
+    const QString verdana = QStringLiteral("Verdana");
+    switch (use) {
+    case Font::Text:
+        return family(verdana, 8.25, false);
+    case Font::BoldText:
+        return family(verdana, 8.25, true);
+    case Font::Heading:
+        return family(verdana, 9, true);
+    case Font::Small:
+        return family(verdana, 8, false);
+    case Font::Caption:
+        return family(QStringLiteral("MS Sans Serif"), 13.5, true);
+    }
+    return family(verdana, 8.25, false);
 }
 
 QIcon programIcon()

@@ -21,11 +21,18 @@ inline const QColor ButtonGrey{224, 224, 224};
 inline const QColor Navy{0, 0, 128};
 inline const QColor LinkBlue{0, 0, 192};
 
-// Verdana at the given size; where it is not installed, a sans serif of
-// similar width and height takes its place (see installFontSubstitutes).
-QFont verdana(qreal pointSize, bool bold = false);
-// The exit screen's caption font, "MS Sans Serif", likewise substituted.
-QFont captionFont(qreal pointSize, bool bold = false);
+// The fonts the windows are drawn in, named for what they are used for. All
+// are Verdana but the caption; where a family is not installed, a sans serif
+// of similar width and height takes its place (see installFontSubstitutes).
+enum class Font
+{
+    Text,     // Verdana 8.25: labels and the program's menus and message boxes
+    BoldText, // Verdana 8.25 bold: text boxes, lists, most buttons
+    Heading,  // Verdana 9 bold: banners, the main button, the sign
+    Small,    // Verdana 8: the About box
+    Caption   // MS Sans Serif 13.5 bold: the exit screen's caption
+};
+QFont font(Font use);
 // Maps the Windows families the windows ask for to close installed ones.
 // Runs once; the font builders above call it.
 void installFontSubstitutes();

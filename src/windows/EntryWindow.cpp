@@ -6,20 +6,15 @@
 #include "core/BirthData.h"
 #include "core/Psyche.h"
 #include "widgets/ClickableLabel.h"
-#include "widgets/Controls.h"
+#include "widgets/Layout.h"
 #include "widgets/Look.h"
 #include "widgets/MessageBox.h"
-#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include <optional>
@@ -33,10 +28,10 @@ std::optional<char32_t> typedCharacter(const QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     switch (event->key()) {
     case Qt::Key_Backspace:
-        return 8;
+        return BirthData::Backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return BirthData::CarriageReturn;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Escape:
@@ -52,7 +47,7 @@ std::optional<char32_t> typedCharacter(const QKeyEvent* event)
     if (text.isEmpty())
         return std::nullopt;
     const char32_t code = text.toUcs4().value(0);
-    return code == 127 ? std::nullopt : std::optional<char32_t>(code);
+    return code == BirthData::Delete ? std::nullopt : std::optional<char32_t>(code);
 }
 
 // Alt or Meta held makes a key a command, never typing: menu access keys
@@ -77,82 +72,88 @@ bool typesText(const QKeyEvent* event)
 
 EntryWindow::EntryWindow() : Form(QStringLiteral("frmMain"), 7260, 5055)
 {
-    using namespace Controls;
+    using Layout::Kind;
+    using Look::Font;
     setWindowTitle(AppInfo::caption());
     QWidget* area = client();
     Look::setColours(area, Look::Charcoal, Look::PaleLavender);
+    const QColor none;
+    // clang-format off
+    Layout::build(area, "EntryWindow", {
+        // kind          name            parent      left, top, width, height  font            ink                paper
+        {Kind::Frame,    "Frame2",       nullptr,    {0, 0, 7260, 615},        Font::Text,     none,              Look::PaleLavender},
+        {Kind::Link,     "Label61",      "Frame2",   {120, 120, 7080, 435},    Font::Heading,  Look::DarkRed,     Qt::white,
+            nullptr, Qt::AlignCenter, true},
+        {Kind::Frame,    "Frame1",       nullptr,    {0, 600, 7260, 3615},     Font::Text,     none,              Look::DarkPlum},
+        {Kind::Label,    "Label3",       "Frame1",   {120, 360, 6975, 615},    Font::BoldText, Look::LightGreen,  none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Starquill describes the placement of the asteroid Psyche in your "
+                                             "birth chart. This helps you know what you expect from your partner "
+                                             "in a relationship."),
+            Qt::AlignHCenter | Qt::AlignTop, true},
+        // The name and date controls take their bold font from here.
+        {Kind::Panel,    "Picture1",     "Frame1",   {600, 1200, 6015, 1575},  Font::BoldText, Look::DarkPlum,    Look::PaleLavender},
+        // Wider than "Name" needs, into the blank before the text box, so that
+        // the word fits in languages where it is longer ("Nombre").
+        {Kind::Label,    "Label1",       "Picture1", {240, 330, 1140, 195},    Font::Text,     Look::DarkPlum,    none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Name")},
+        {Kind::TextBox,  "txtName",      "Picture1", {1680, 240, 3735, 375},   Font::BoldText, Look::PaleLavender, Look::DarkPlum,
+            nullptr, {}, false, "Label1"},
+        {Kind::Label,    "Label2",       "Picture1", {240, 1020, 1245, 195},   Font::Text,     Look::DarkPlum,    none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Date Of Birth")},
+        {Kind::Label,    "Label5",       "Picture1", {1920, 720, 405, 195},    Font::Text,     Look::DarkPlum,    none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Date")},
+        {Kind::List,     "cboDate",      "Picture1", {1680, 960, 900, 315},    Font::BoldText, Look::PaleLavender, Look::DarkPlum,
+            nullptr, {}, false, "Label5"},
+        {Kind::Label,    "Label7",       "Picture1", {3240, 720, 510, 195},    Font::Text,     Look::DarkPlum,    none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Month")},
+        {Kind::List,     "cboMonth",     "Picture1", {2760, 960, 1500, 315},   Font::BoldText, Look::PaleLavender, Look::DarkPlum,
+            nullptr, {}, false, "Label7"},
+        {Kind::Label,    "Label6",       "Picture1", {4680, 720, 390, 195},    Font::Text,     Look::DarkPlum,    none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Year")},
+        {Kind::List,     "cboYear",      "Picture1", {4440, 960, 1020, 315},   Font::BoldText, Look::PaleLavender, Look::DarkPlum,
+            nullptr, {}, false, "Label6"},
+        {Kind::Button,   "cmdNext",      "Frame1",   {600, 2880, 6015, 495},   Font::Heading,  none,              none,
+            QT_TRANSLATE_NOOP("EntryWindow", "Find My Zodiac &Psyche Sign")},
+        {Kind::Frame,    "Frame5",       nullptr,    {0, 4200, 7260, 855},     Font::Text,     none,              Look::PaleLavender},
+        // Both promotion labels share one place; the one in front is seen and clicked.
+        {Kind::Link,     "lblCobrand",   "Frame5",   {120, 120, 5985, 615},    Font::Text,     Look::DarkPlum,    Look::PaleLavender,
+            nullptr, {}, true},
+        {Kind::Link,     "lblFullBrand", "Frame5",   {120, 120, 5985, 615},    Font::Text,     Look::DarkPlum,    Look::PaleLavender,
+            nullptr, {}, true},
+        {Kind::Button,   "cmdExit",      "Frame5",   {6120, 240, 1020, 465},   Font::BoldText, none,              none,
+            QT_TRANSLATE_NOOP("EntryWindow", "&Exit")},
+    });
+    // clang-format on
+    WebMenus::addLinks(area);
+    m_name = Layout::find<QLineEdit>(area, "txtName");
+    m_day = Layout::find<QComboBox>(area, "cboDate");
+    m_month = Layout::find<QComboBox>(area, "cboMonth");
+    m_year = Layout::find<QComboBox>(area, "cboYear");
+    m_coBrand = Layout::find<ClickableLabel>(area, "lblCobrand");
+    m_fullBrand = Layout::find<ClickableLabel>(area, "lblFullBrand");
+    auto* find = Layout::find<QPushButton>(area, "cmdNext");
+    auto* exit = Layout::find<QPushButton>(area, "cmdExit");
 
-    const QFont plain = Look::verdana(8.25);
-    const QFont bold = Look::verdana(8.25, true);
-    const QFont bold9 = Look::verdana(9, true);
-
-    QFrame* frame2 = frame(QStringLiteral("Frame2"), area, {0, 0, 7260, 615}, Look::PaleLavender);
-    m_banner = link(QStringLiteral("Label61"), WebMenus::bannerText(), frame2,
-                    {120, 120, 7080, 435}, bold9, Look::DarkRed, Qt::AlignCenter);
-    fill(m_banner, Qt::white);
-
-    QFrame* frame1 = frame(QStringLiteral("Frame1"), area, {0, 600, 7260, 3615}, Look::DarkPlum);
-    label(QStringLiteral("Label3"),
-          tr("Starquill describes the placement of the asteroid Psyche in your birth chart. This "
-             "helps you know what you expect from your partner in a relationship."),
-          frame1, {120, 360, 6975, 615}, bold, Look::LightGreen, Qt::AlignHCenter | Qt::AlignTop,
-          true);
-
-    auto* picture1 = new QWidget(frame1);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(twipsRect(600, 1200, 6015, 1575));
-    Look::setColours(picture1, Look::PaleLavender, Look::DarkPlum);
-    // The text box and the lists inherit their bold font from here.
-    picture1->setFont(bold);
-    // Wider than "Name" needs, into the blank before the text box, so that
-    // the word fits in languages where it is longer ("Nombre").
-    QLabel* label1 = label(QStringLiteral("Label1"), tr("Name"), picture1, {240, 330, 1140, 195},
-                           plain, Look::DarkPlum);
-    m_name = textBox(QStringLiteral("txtName"), picture1, {1680, 240, 3735, 375}, bold, label1);
-    Look::setColours(m_name, Look::DarkPlum, Look::PaleLavender);
     m_name->installEventFilter(this);
-    label(QStringLiteral("Label2"), tr("Date Of Birth"), picture1, {240, 1020, 1245, 195}, plain,
-          Look::DarkPlum);
-    QLabel* label5 = label(QStringLiteral("Label5"), tr("Date"), picture1, {1920, 720, 405, 195},
-                           plain, Look::DarkPlum);
-    m_day = list(QStringLiteral("cboDate"), picture1, {1680, 960, 900, 315}, bold, label5);
-    QLabel* label7 = label(QStringLiteral("Label7"), tr("Month"), picture1, {3240, 720, 510, 195},
-                           plain, Look::DarkPlum);
-    m_month = list(QStringLiteral("cboMonth"), picture1, {2760, 960, 1500, 315}, bold, label7);
-    QLabel* label6 = label(QStringLiteral("Label6"), tr("Year"), picture1, {4680, 720, 390, 195},
-                           plain, Look::DarkPlum);
-    m_year = list(QStringLiteral("cboYear"), picture1, {4440, 960, 1020, 315}, bold, label6);
-    for (QComboBox* box : {m_day, m_month, m_year})
-        Look::setColours(box, Look::DarkPlum, Look::PaleLavender);
-
-    m_find = button(QStringLiteral("cmdNext"), tr("Find My Zodiac &Psyche Sign"), frame1,
-                    {600, 2880, 6015, 495}, bold9);
-    connect(m_find, &QPushButton::clicked, this, &EntryWindow::requestReading);
-
-    QFrame* frame5 =
-        frame(QStringLiteral("Frame5"), area, {0, 4200, 7260, 855}, Look::PaleLavender);
-    m_coBrand = link(QStringLiteral("lblCobrand"), WebMenus::coBrandText(), frame5,
-                     {120, 120, 5985, 615}, plain, Look::DarkPlum);
-    m_fullBrand = link(QStringLiteral("lblFullBrand"), WebMenus::fullBrandText(), frame5,
-                       {120, 120, 5985, 615}, plain, Look::DarkPlum);
-    // Both labels share one place; the one in front is seen and clicked.
-    for (QLabel* promotion : {static_cast<QLabel*>(m_coBrand), static_cast<QLabel*>(m_fullBrand)})
-        fill(promotion, Look::PaleLavender);
+    connect(find, &QPushButton::clicked, this, &EntryWindow::requestReading);
     setFrontPromotion(Draws::Promotion::FullBrand);
-    WebMenus::connectLabels(m_banner, m_coBrand, m_fullBrand);
-
-    m_exit = button(QStringLiteral("cmdExit"), tr("&Exit"), frame5, {6120, 240, 1020, 465}, bold);
-    connect(m_exit, &QPushButton::clicked, this, &Form::unload);
-    setDefaultButton(m_exit);
-    setCancelButton(m_exit);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(exit);
+    setCancelButton(exit);
 
     setTabOrder(m_name, m_day);
     setTabOrder(m_day, m_month);
     setTabOrder(m_month, m_year);
-    setTabOrder(m_year, m_find);
-    setTabOrder(m_find, m_exit);
+    setTabOrder(m_year, find);
+    setTabOrder(find, exit);
 
-    buildMenus();
+    const WebMenus::WindowMenus menus = WebMenus::addMenus(
+        menuBar(),
+        {QStringLiteral("mnuFindSexualitySign"), tr("Find My Zodiac  Psyche Sign"),
+         tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")});
+    connect(menus.first, &QAction::triggered, this, &EntryWindow::requestReading);
+    connect(menus.exit, &QAction::triggered, this, &QWidget::close);
+    connect(menus.about, &QAction::triggered, this, &EntryWindow::aboutRequested);
     fillLists();
     m_name->setFocus();
 }
@@ -166,24 +167,6 @@ void EntryWindow::setFrontPromotion(Draws::Promotion promotion)
     // The label behind is hidden, not just covered, so that screen readers
     // do not announce a link nobody sees.
     (fullBrand ? m_coBrand : m_fullBrand)->hide();
-}
-
-void EntryWindow::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction* find = file->addAction(tr("Find My Zodiac  Psyche Sign"));
-    find->setObjectName(QStringLiteral("mnuFindSexualitySign"));
-    connect(find, &QAction::triggered, this, &EntryWindow::requestReading);
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &Form::unload);
-
-    QAction* about =
-        WebMenus::addWebMenus(menuBar(), {tr("Check for Software &Update"),
-                                          QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")});
-    connect(about, &QAction::triggered, this, &EntryWindow::aboutRequested);
 }
 
 void EntryWindow::fillLists()

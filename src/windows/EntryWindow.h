@@ -7,7 +7,6 @@
 class ClickableLabel;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 // The entry window: a name, a date of birth, and the request for a reading.
 // A request that passes the checks is handed on as readingRequested().
@@ -31,7 +30,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus();
     void fillLists();
     // The reading request: checks the entries, telling the user what is wrong.
     void requestReading();
@@ -42,9 +40,6 @@ private:
     QComboBox* m_day;
     QComboBox* m_month;
     QComboBox* m_year;
-    QPushButton* m_find;
-    QPushButton* m_exit;
-    ClickableLabel* m_banner;
     ClickableLabel* m_coBrand;
     ClickableLabel* m_fullBrand;
 };

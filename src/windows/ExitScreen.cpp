@@ -4,16 +4,14 @@
 #include "core/AppInfo.h"
 #include "core/Web.h"
 #include "widgets/ClickableLabel.h"
-#include "widgets/Controls.h"
+#include "widgets/Layout.h"
 #include "widgets/Look.h"
 #include "widgets/MessageBox.h"
-#include "widgets/Twips.h"
 #include "widgets/WebLink.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,18 +22,6 @@
 namespace {
 
 const QColor Yellow{255, 255, 0};
-
-// A frame with a caption, painted navy with a white caption and text.
-QGroupBox* captionedFrame(const QString& name, const QString& caption, QWidget* parent,
-                          const QRect& twipsGeometry, const QFont& font)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twipsRect(twipsGeometry));
-    frame->setFont(font);
-    Look::setColours(frame, Look::Navy, Qt::white);
-    return frame;
-}
 
 // The text boxes keep the platform's colours, whatever the frame around them paints.
 void usePlatformColours(QWidget* widget)
@@ -77,56 +63,55 @@ void setBoxText(QWidget* box, const QString& text)
 
 ExitScreen::ExitScreen(int supportMessageNumber) : Form(QStringLiteral("frmPromotion"), 11115, 4725)
 {
-    using namespace Controls;
+    using Layout::Kind;
+    using Look::Font;
     // Topmost from the start, so that showing it later never re-creates the window.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-
     QWidget* area = client();
-    fill(area, Qt::white);
-    const QFont plain = Look::verdana(8.25);
-    const QFont bold = Look::verdana(8.25, true);
-
-    auto* icon = new QLabel(area);
-    icon->setObjectName(QStringLiteral("picPromotionIcon"));
-    icon->setGeometry(twipsRect(360, 120, 540, 540));
-
-    auto* caption = new QLabel(area);
-    caption->setObjectName(QStringLiteral("lblPromotionCaption"));
-    caption->setTextFormat(Qt::PlainText);
-    caption->setFont(Look::captionFont(13.5, true));
-    caption->move(twips(1080), twips(240));
-
-    QLabel* support = label(QStringLiteral("Label2"), QString(), area, {120, 840, 6975, 1095},
-                            Look::verdana(9, true), palette().color(QPalette::WindowText),
-                            Qt::AlignLeft | Qt::AlignTop, true);
-
-    //: %1 is the web site's name
-    m_visit = new QCheckBox(tr("Click Here To Visit %1 Now").arg(Web::siteName()), area);
-    m_visit->setObjectName(QStringLiteral("Check1"));
-    m_visit->setGeometry(twipsRect(30, 2040, 7185, 555));
-    m_visit->setFont(Look::verdana(9, true));
-    m_visit->setCursor(Qt::PointingHandCursor);
-    Look::setTextColour(m_visit, Look::LinkBlue);
-    fitText(m_visit);
+    Layout::fill(area, Qt::white);
+    const QColor none;
+    // clang-format off
+    Layout::build(area, "ExitScreen", {
+        // kind          name                   parent    left, top, width, height  font            ink             paper
+        {Kind::Picture,  "picPromotionIcon",    nullptr,  {360, 120, 540, 540},     Font::Text,     none,           none},
+        // Sized to the caption it shows.
+        {Kind::Label,    "lblPromotionCaption", nullptr,  {1080, 240, 0, 0},        Font::Caption,  none,           none},
+        {Kind::Label,    "Label2",              nullptr,  {120, 840, 6975, 1095},   Font::Heading,  none,           none,
+            nullptr, {}, true},
+        {Kind::CheckBox, "Check1",              nullptr,  {30, 2040, 7185, 555},    Font::Heading,  Look::LinkBlue, none,
+            //: %1 is the web site's name
+            QT_TRANSLATE_NOOP("ExitScreen", "Click Here To Visit %1 Now")},
+        {Kind::Button,   "cmdClose",            nullptr,  {6000, 2760, 1245, 375},  Font::BoldText, none,           none,
+            QT_TRANSLATE_NOOP("ExitScreen", "E&xit")},
+        {Kind::GroupBox, "Frame2",              nullptr,  {120, 3240, 7065, 1455},  Font::BoldText, Qt::white,      Look::Navy,
+            QT_TRANSLATE_NOOP("ExitScreen", "Refer A Friend")},
+        {Kind::TextBox,  "txtName",             "Frame2", {85, 360, 3375, 285},     Font::Text,     none,           none},
+        {Kind::TextBox,  "txtEmail",            "Frame2", {3600, 360, 3375, 285},   Font::Text,     none,           none},
+        {Kind::TextBox,  "txtFriendName",       "Frame2", {85, 720, 3375, 285},     Font::Text,     none,           none},
+        {Kind::TextBox,  "txtFriendEmail",      "Frame2", {3600, 720, 3375, 285},   Font::Text,     none,           none},
+        {Kind::Button,   "cmdSubmit",           "Frame2", {1920, 1080, 3375, 285},  Font::BoldText, none,           none,
+            QT_TRANSLATE_NOOP("ExitScreen", "Refer A Friend &Now")},
+        // Below the frame's visible area: never seen, yet reached by Tab.
+        {Kind::TextArea, "txtMessage",          "Frame2", {4800, 3600, 1815, 495},  Font::Text,     none,           none},
+        {Kind::GroupBox, "Frame6",              nullptr,  {7320, 120, 3735, 4575},  Font::BoldText, Qt::white,      Look::Navy,
+            QT_TRANSLATE_NOOP("ExitScreen", "Download Lantern Softwares")},
+        {Kind::Label,    "Label3",              "Frame6", {120, 360, 3495, 3855},   Font::Text,     Qt::white,      none,
+            nullptr, {}, true},
+        {Kind::Link,     "lblGoToHome",         "Frame6", {75, 4250, 3585, 210},    Font::Text,     Yellow,         none,
+            QT_TRANSLATE_NOOP("ExitScreen", "Click Here To Visit Lantern Softwares")},
+    });
+    // clang-format on
+    m_visit = Layout::find<QCheckBox>(area, "Check1");
+    m_close = Layout::find<QPushButton>(area, "cmdClose");
+    m_submit = Layout::find<QPushButton>(area, "cmdSubmit");
     // Only a click or Space reaches here; clearing the tick from code does not.
     connect(m_visit, &QCheckBox::clicked, this, &ExitScreen::visitClicked);
-
-    m_close = button(QStringLiteral("cmdClose"), tr("E&xit"), area, {6000, 2760, 1245, 375}, bold);
     connect(m_close, &QPushButton::clicked, this, &ExitScreen::endRequested);
-
-    m_referFrame = captionedFrame(QStringLiteral("Frame2"), tr("Refer A Friend"), area,
-                                  {120, 3240, 7065, 1455}, bold);
-    buildReferralBoxes(plain);
-
-    QGroupBox* family = captionedFrame(QStringLiteral("Frame6"), tr("Download Lantern Softwares"),
-                                       area, {7320, 120, 3735, 4575}, bold);
-    label(QStringLiteral("Label3"), productFamilyText(), family, {120, 360, 3495, 3855}, plain,
-          Qt::white, Qt::AlignLeft | Qt::AlignTop, true);
-    ClickableLabel* goToHome =
-        link(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Lantern Softwares"), family,
-             {75, 4250, 3585, 210}, plain, Yellow, Qt::AlignLeft | Qt::AlignTop, false);
-    connect(goToHome, &ClickableLabel::clicked, this,
+    connect(m_submit, &QPushButton::clicked, this, &ExitScreen::submitReferral);
+    connect(Layout::find<ClickableLabel>(area, "lblGoToHome"), &ClickableLabel::clicked, this,
             [] { WebLink::open(Web::Page::LanternSoftwares); });
+    Layout::setText(Layout::find(area, "Label3"), productFamilyText());
+    setUpReferralBoxes(area);
 
     setTabOrder(m_close, m_visit);
     setTabOrder(m_visit, box(Referral::Field::Name));
@@ -137,50 +122,30 @@ ExitScreen::ExitScreen(int supportMessageNumber) : Form(QStringLiteral("frmPromo
     setTabOrder(box(Referral::Field::FriendName), box(Referral::Field::Message));
     m_close->setFocus();
 
-    // Loading: caption, icon, and the support message drawn for the run.
+    // Loading: caption, and the support message drawn for the run.
     setWindowTitle(AppInfo::caption());
+    auto* caption = Layout::find<QLabel>(area, "lblPromotionCaption");
     caption->setText(AppInfo::caption());
     caption->adjustSize();
-    Look::showProgramIcon(icon);
-    support->setText(supportMessage(supportMessageNumber));
-    fitText(support);
+    Layout::setText(Layout::find(area, "Label2"), supportMessage(supportMessageNumber));
     // Closed by any means, the screen ends the program.
     connect(this, &Form::closing, this, &ExitScreen::endRequested);
 }
 
-void ExitScreen::buildReferralBoxes(const QFont& font)
+void ExitScreen::setUpReferralBoxes(QWidget* area)
 {
-    using namespace Controls;
     using Referral::Field;
-    const auto lineBox = [&](Field field, const char* name, const QRect& place) {
-        QLineEdit* line = textBox(QString::fromLatin1(name), m_referFrame, place, font);
-        line->setText(Referral::placeholder(field));
-        m_boxes[static_cast<std::size_t>(field)] = line;
-    };
-    lineBox(Field::Name, "txtName", {85, 360, 3375, 285});
-    lineBox(Field::Email, "txtEmail", {3600, 360, 3375, 285});
-    lineBox(Field::FriendName, "txtFriendName", {85, 720, 3375, 285});
-    lineBox(Field::FriendEmail, "txtFriendEmail", {3600, 720, 3375, 285});
-
-    m_submit = button(QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"), m_referFrame,
-                      {1920, 1080, 3375, 285}, Look::verdana(8.25, true));
-    connect(m_submit, &QPushButton::clicked, this, &ExitScreen::submitReferral);
-
-    // Below the frame's visible area: never seen, yet reached by Tab.
-    auto* message = new QPlainTextEdit(m_referFrame);
-    message->setObjectName(QStringLiteral("txtMessage"));
-    message->setGeometry(twipsRect(4800, 3600, 1815, 495));
-    message->setFont(font);
-    message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    message->setTabChangesFocus(true);
-    setBoxText(message, Referral::initialMessage());
-    m_boxes[static_cast<std::size_t>(Field::Message)] = message;
-
+    const char* const names[Referral::FieldCount] = {"txtName", "txtEmail", "txtMessage",
+                                                     "txtFriendName", "txtFriendEmail"};
     for (int i = 0; i < Referral::FieldCount; ++i) {
-        QWidget* entry = m_boxes[static_cast<std::size_t>(i)];
+        const auto field = static_cast<Field>(i);
+        QWidget* entry = Layout::find(area, names[i]);
+        m_boxes[static_cast<std::size_t>(i)] = entry;
+        setBoxText(entry, field == Field::Message ? Referral::initialMessage()
+                                                  : Referral::placeholder(field));
         usePlatformColours(entry);
         // Named after the placeholder that tells the user what goes in.
-        entry->setAccessibleName(Referral::placeholder(static_cast<Field>(i)));
+        entry->setAccessibleName(Referral::placeholder(field));
         entry->installEventFilter(this);
     }
 }
@@ -192,13 +157,13 @@ QWidget* ExitScreen::box(Referral::Field field) const
 
 QString ExitScreen::productFamilyText()
 {
-    // The blanks push the second paragraph onto a line of its own.
+    // Two paragraphs, the second on a line of its own.
     return tr("If you have enjoyed this software you will surely be interested in our other "
               "Lantern Softwares. From a single software, we have now grown to become the "
               "world’s largest resource of lantern softwares. Be it astrology, psychic, tarot, "
               "numerology or occult, we have programs in all fields thus giving our users a wide "
               "choice depending on their interests.") +
-           QString(61, QChar(u' ')) +
+           QLatin1Char('\n') +
            tr("All the programs in the Lantern Softwares suite are simple and easy to use. They "
               "are not only fun to use but also very informative. Try them out today and share "
               "your experience with your friends and family. ");

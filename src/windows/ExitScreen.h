@@ -7,7 +7,6 @@
 #include <array>
 
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
 
 // The exit screen: shown when the entry or result window is closed; closing
@@ -32,7 +31,7 @@ protected:
 
 private:
     static QString productFamilyText();
-    void buildReferralBoxes(const QFont& font);
+    void setUpReferralBoxes(QWidget* area);
     QWidget* box(Referral::Field field) const;
     void visitClicked();
     void submitReferral();
@@ -41,7 +40,6 @@ private:
 
     QCheckBox* m_visit;
     QPushButton* m_close;
-    QGroupBox* m_referFrame;
     QPushButton* m_submit;
     // The five referral boxes, in the order of Referral::Field.
     std::array<QWidget*, Referral::FieldCount> m_boxes{};

@@ -6,7 +6,7 @@
 class QLabel;
 
 // The result window: Psyche's sign and what it says about the reader. Back
-// and leaving both unload it; the next reading fills a fresh one.
+// and leaving both close it; the next reading fills a fresh one.
 class ResultWindow : public Form
 {
     Q_OBJECT
@@ -25,11 +25,10 @@ signals:
     void aboutRequested();
 
 private:
-    void buildMenus();
     void goBack();
 
     QLabel* m_sign;
     QLabel* m_description;
-    // Set while Back unloads the window, which is not leaving.
+    // Set while Back closes the window, which is not leaving.
     bool m_goingBack = false;
 };

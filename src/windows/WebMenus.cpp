@@ -2,6 +2,7 @@
 #include "WebMenus.h"
 
 #include "widgets/ClickableLabel.h"
+#include "widgets/Layout.h"
 #include "widgets/WebLink.h"
 
 #include <QAction>
@@ -26,18 +27,41 @@ QAction* addLink(QWidget* menu, const QString& name, const QString& caption, Web
     return action;
 }
 
-void connectLink(ClickableLabel* label, Web::Page page)
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption)
 {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+void addLinkLabel(QWidget* area, const char* name, const QString& text, Web::Page page)
+{
+    auto* label = Layout::find<ClickableLabel>(area, name);
+    Layout::setText(label, text);
     QObject::connect(label, &ClickableLabel::clicked, label, [page] { WebLink::open(page); });
 }
 
 } // namespace
 
-QAction* addWebMenus(QMenuBar* bar, const HelpMenuNames& names)
+WindowMenus addMenus(QMenuBar* bar, const MenuNames& names)
 {
-    QMenu* help = bar->addMenu(translated(QT_TRANSLATE_NOOP("WebMenus", "&Help")));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    WindowMenus menus{};
+    QMenu* file =
+        addMenu(bar, QStringLiteral("mnuFile"), translated(QT_TRANSLATE_NOOP("WebMenus", "&File")));
+    menus.first = addItem(file, names.firstItem, names.firstCaption);
+    menus.exit = addItem(file, QStringLiteral("mnuExit"),
+                         translated(QT_TRANSLATE_NOOP("WebMenus", "E&xit")));
+
+    QMenu* help =
+        addMenu(bar, QStringLiteral("mnuHelp"), translated(QT_TRANSLATE_NOOP("WebMenus", "&Help")));
     addLink(help, QStringLiteral("mnuOnline"),
             translated(QT_TRANSLATE_NOOP("WebMenus", "&Online Help")), Web::Page::Help);
     addLink(help, QStringLiteral("mnuVisit"),
@@ -45,8 +69,8 @@ QAction* addWebMenus(QMenuBar* bar, const HelpMenuNames& names)
     help->addSeparator()->setObjectName(names.firstSeparator);
     addLink(help, QStringLiteral("mnuUpdate"), names.updateCaption, Web::Page::Download);
     help->addSeparator()->setObjectName(names.secondSeparator);
-    QAction* about = help->addAction(translated(QT_TRANSLATE_NOOP("WebMenus", "&About Software")));
-    about->setObjectName(QStringLiteral("mnuAbout"));
+    menus.about = addItem(help, QStringLiteral("mnuAbout"),
+                          translated(QT_TRANSLATE_NOOP("WebMenus", "&About Software")));
 
     addLink(bar, QStringLiteral("mnuDonate"), translated(QT_TRANSLATE_NOOP("WebMenus", "&Donate")),
             Web::Page::Donate);
@@ -55,37 +79,30 @@ QAction* addWebMenus(QMenuBar* bar, const HelpMenuNames& names)
             translated(QT_TRANSLATE_NOOP("WebMenus", "Make Money &Online")),
             Web::Page::FullyBranded)
         ->setVisible(false);
-    return about;
+    return menus;
 }
 
-void connectLabels(ClickableLabel* banner, ClickableLabel* coBrand, ClickableLabel* fullBrand)
-{
-    connectLink(banner, Web::Page::Home);
-    connectLink(coBrand, Web::Page::CoBrand);
-    connectLink(fullBrand, Web::Page::FullyBranded);
-}
-
-QString bannerText()
+void addLinks(QWidget* area)
 {
     //: %1 is the web site's name
-    return QCoreApplication::translate("WebMenus", "Join our forum at %1").arg(Web::siteName());
-}
-
-QString coBrandText()
-{
+    addLinkLabel(
+        area, "Label61",
+        translated(QT_TRANSLATE_NOOP("WebMenus", "Join our forum at %1")).arg(Web::siteName()),
+        Web::Page::Home);
     // One "&" as shown: the label has no access key to mark.
-    return translated(QT_TRANSLATE_NOOP(
-        "WebMenus", "Co-brand this software for your site.  Increase loyalty and traffic to your "
-                    "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-                    "Here for more info on co-branding."));
-}
-
-QString fullBrandText()
-{
-    return translated(QT_TRANSLATE_NOOP(
-        "WebMenus", "Home Business Opportunity. Start your own Internet business and make money "
-                    "online. Get this software fully branded for your website. Click here for "
-                    "more details."));
+    addLinkLabel(area, "lblCobrand",
+                 translated(QT_TRANSLATE_NOOP(
+                     "WebMenus",
+                     "Co-brand this software for your site.  Increase loyalty and traffic to "
+                     "your site. Put your site's name &  link here. See \"Help\" for details.    "
+                     "Click Here for more info on co-branding.")),
+                 Web::Page::CoBrand);
+    addLinkLabel(area, "lblFullBrand",
+                 translated(QT_TRANSLATE_NOOP(
+                     "WebMenus", "Home Business Opportunity. Start your own Internet business and "
+                                 "make money online. Get this software fully branded for your "
+                                 "website. Click here for more details.")),
+                 Web::Page::FullyBranded);
 }
 
 } // namespace WebMenus

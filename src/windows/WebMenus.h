@@ -3,32 +3,39 @@
 
 #include <QString>
 
-class ClickableLabel;
 class QAction;
 class QMenuBar;
+class QWidget;
 
-// The web links that the entry and result windows share: the Help menu, the
-// menu-bar commands, and the banner and promotion labels.
+// What the entry and result windows share: the menus, the banner that
+// invites to the forum and the two promotion labels, whose places each
+// window's layout gives.
 namespace WebMenus {
 
-struct HelpMenuNames
+// What tells the two windows' menus apart.
+struct MenuNames
 {
+    QString firstItem; // the File menu's first item: its objectName and text
+    QString firstCaption;
     QString updateCaption; // the two windows word the update item differently
     QString firstSeparator;
     QString secondSeparator;
 };
 
-// Adds Help, Donate and (switched off) Make Money Online to the menu bar.
-// Returns the About item, which the window connects itself.
-QAction* addWebMenus(QMenuBar* bar, const HelpMenuNames& names);
+// The items a window connects itself.
+struct WindowMenus
+{
+    QAction* first;
+    QAction* exit;
+    QAction* about;
+};
 
-// The banner opens the home page; the promotion labels their own pages.
-void connectLabels(ClickableLabel* banner, ClickableLabel* coBrand, ClickableLabel* fullBrand);
+// File (the window's first item, then Exit), Help, Donate and (switched
+// off) Make Money Online; the Help items and Donate open their pages.
+WindowMenus addMenus(QMenuBar* bar, const MenuNames& names);
 
-// The banner's one-line invitation to the discussion board.
-QString bannerText();
-// The co-brand and full-brand promotion texts.
-QString coBrandText();
-QString fullBrandText();
+// Gives the banner ("Label61") and the promotion labels ("lblCobrand",
+// "lblFullBrand") in `area` their texts and their pages.
+void addLinks(QWidget* area);
 
 } // namespace WebMenus
