@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian/Ubuntu packages named that are not there yet, with sudo
-# when not root. Each argument is a list in tools/packages.d/ (its name
-# without .txt; packages one or more a line, "#" starts a comment) or a
-# package name:
+# Installs the Debian/Ubuntu packages named that are not there yet, as root or
+# with sudo. Each argument is a list in tools/packages.d/ (its name without
+# .txt; packages one or more a line, "#" starts a comment) or a package name:
 #   bash tools/setup.sh build            what building and running needs
 #   bash tools/setup.sh build test       ... and every test
 #   bash tools/setup.sh build clang      a list and a package more
+# apt's own output goes to a log, shown only when it fails.
 set -euo pipefail
 here="$(dirname "$0")"
 [ $# -gt 0 ] || { echo "usage: $0 <list or package>..." >&2; exit 2; }
@@ -23,13 +23,26 @@ done
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
+        [[ " ${missing[*]} " == *" $package "* ]] || missing+=("$package")
     fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "Not root and no sudo: as root, run apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
+echo "Installing with apt-get: ${missing[*]}"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! { "${sudo[@]}" apt-get update -qq &&
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 30 "$log" >&2
+    echo "Installing failed (apt-get's last lines above)" >&2
+    exit 1
+fi
