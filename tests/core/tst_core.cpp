@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The core against references typed here from what the program promises its users.
+#include "TestHome.h"
 #include "core/AppInfo.h"
 #include "core/BirthData.h"
 #include "core/Draws.h"
@@ -69,6 +70,9 @@ QString nameOf(std::optional<Zodiac::Sign> sign)
 class TestCore : public QObject
 {
     Q_OBJECT
+
+public:
+    static void initMain() { useOwnHome(); }
 
 private slots:
     // Every day of the table against the listing; an ingress day is the first in the new sign.

@@ -4,6 +4,7 @@
 // the links, the About box, the exit screen and that every text can be
 // translated. Offscreen; nothing blocks, opens a browser, ends the test or
 // touches the user's files.
+#include "TestHome.h"
 #include "core/Referral.h"
 #include "program/Program.h"
 #include "widgets/Languages.h"
@@ -21,12 +22,13 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -185,9 +187,13 @@ class WindowWalks : public QObject
 {
     Q_OBJECT
 
-    QStringList m_opened; // the addresses handed to the browser
+    QStringList m_opened;                      // the addresses handed to the browser
+    std::unique_ptr<QTemporaryDir> m_settings; // the case's own
 
     QStringList opened() { return std::exchange(m_opened, {}); }
+
+public:
+    static void initMain() { useOwnHome(); }
 
 public slots:
     void open(const QUrl& url) { m_opened.append(url.toString(QUrl::FullyEncoded)); }
@@ -195,9 +201,6 @@ public slots:
 private slots:
     void initTestCase()
     {
-        // Windows keeps settings only under an organisation's name; one of
-        // the tests' own keeps them off the program's key.
-        QCoreApplication::setOrganizationName(u"Starquill Tests"_s);
         for (const char* scheme : {"http", "https"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
     }
@@ -210,12 +213,19 @@ private slots:
 
     void init()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        // Each case starts from empty settings of its own, kept in a file on
+        // every platform: cases share neither a file nor, under Wine, the registry.
+        m_settings = std::make_unique<QTemporaryDir>();
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
         MessageBox::setTestMode(true);
-        QSettings().clear();
     }
 
-    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_settings.reset();
+    }
 
     void startUp_data()
     {
