@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The real program, started in throwaway homes on a private X server with no window manager and
 // driven from outside by xdotool: odd starts, the exit screen's focus, what screen readers find.
+#include "TestHome.h"
+
 #include <QDateTime>
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,12 +55,27 @@ class TestFaults : public QObject
     QString m_window;                     // the one program window on screen, by id
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
 
+    QMap<QString, QString> m_clients; // each X client or reader run, as it last ended
+
+    // Started as the throwaway user, its output kept in files for the report of a failed case.
     QProcess* launch(const QString& program, const QStringList& arguments = {})
     {
-        auto* process = new QProcess(this); // killed in cleanup()
+        auto* process = new QProcess(this); // ended in cleanup()
+        process->setObjectName(m_home->filePath(u"%1."_s.arg(children().size())));
+        process->setStandardOutputFile(output(process, "out"));
+        process->setStandardErrorFile(output(process, "err"));
         process->setProcessEnvironment(m_env);
         process->start(program, arguments);
         return process;
+    }
+    static QString output(const QProcess* process, const char* channel)
+    {
+        return process->objectName() + QLatin1String(channel);
+    }
+    static QString ending(const QString& state, const QByteArray& out, const QByteArray& err)
+    {
+        return u"%1\nstdout: %2\nstderr: %3"_s.arg(state, QString::fromUtf8(out),
+                                                   QString::fromUtf8(err));
     }
     // An X client or a reader, as the throwaway user; the lines it printed.
     QStringList run(const QString& command)
@@ -65,8 +83,12 @@ class TestFaults : public QObject
         QProcess client;
         client.setProcessEnvironment(m_env);
         client.startCommand(command);
-        client.waitForFinished(Timeout);
-        return QString::fromUtf8(client.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        const bool ended = client.waitForFinished(Timeout);
+        const QByteArray out = client.readAllStandardOutput();
+        m_clients[command] =
+            ending(ended ? u"exit %1"_s.arg(client.exitCode()) : u"still running"_s, out,
+                   client.readAllStandardError());
+        return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
     }
     // The program's windows, shown or not, by name (Box or Entry, whole), sorted.
     QStringList shown()
@@ -91,12 +113,32 @@ class TestFaults : public QObject
         return QTest::qWaitFor(one, Timeout) && !(m_window = seen[0]).isEmpty();
     }
 
+    // How a program started ended, or that it still runs, and what it printed.
+    void report(QProcess* process)
+    {
+        QString state = u"still running"_s;
+        if (process->error() == QProcess::FailedToStart)
+            state = process->errorString();
+        else if (process->waitForFinished(0) || process->state() == QProcess::NotRunning)
+            state = process->exitStatus() == QProcess::CrashExit
+                        ? u"ended by a signal"_s
+                        : u"exit %1"_s.arg(process->exitCode());
+        qInfo().noquote() << process->program() + u' ' + process->arguments().join(u' ') + u": "_s +
+                                 ending(state, contents(output(process, "out")),
+                                        contents(output(process, "err")));
+    }
+
+public:
+    static void initMain() { useOwnHome(); }
+
 private slots:
     void initTestCase()
     {
-        // Dies with this test even if it is killed; -noreset: no start meets a server mid-reset.
-        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-nolisten"_s, u"tcp"_s});
+        // Ends with this test even if it is killed; -noreset: no start meets a server mid-reset.
+        // Its socket is abstract only: no file in /tmp outlives it.
+        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-nolisten"_s, u"tcp"_s,
+                                 u"-nolisten"_s, u"unix"_s});
         if (!m_xvfb.waitForStarted())
             QSKIP("Xvfb is not installed");
         QVERIFY(m_xvfb.waitForReadyRead(Timeout));
@@ -105,7 +147,7 @@ private slots:
         for (const char* name : {"BROWSER", "DEFAULT_BROWSER", "QT_FATAL_WARNINGS"})
             qunsetenv(name);
     }
-    void cleanupTestCase() { m_xvfb.kill(), m_xvfb.waitForFinished(); }
+    void cleanupTestCase() { m_xvfb.terminate(), m_xvfb.waitForFinished(); }
     void init() // a throwaway user, each variable a folder; PATH holds the only browser there is
     {
         m_home.reset(new QTemporaryDir);
@@ -117,14 +159,30 @@ private slots:
         }
         m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s); // none started
     }
-    void cleanup() // every program started, killed; the next row starts on an empty display
+    // Every program started is ended, the last first, the bus after its clients; after a failure
+    // each is reported first. The next row starts on an empty display.
+    void cleanup()
     {
-        for (QProcess* process : findChildren<QProcess*>())
-            process->kill(), process->waitForFinished(), delete process;
+        const QList<QProcess*> started = findChildren<QProcess*>();
+        for (auto process = started.rbegin(); process != started.rend(); ++process) {
+            if (QTest::currentTestFailed())
+                report(*process);
+            (*process)->terminate();
+            if (!(*process)->waitForFinished(Timeout))
+                (*process)->kill(), (*process)->waitForFinished();
+            delete *process;
+        }
+        if (QTest::currentTestFailed())
+            for (auto client = m_clients.cbegin(); client != m_clients.cend(); ++client)
+                qInfo().noquote() << client.key() + u": "_s + client.value();
+        m_clients.clear();
+        // The accessibility bus ends with the session bus, its socket with it.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDir(path("XDG_RUNTIME_DIR/at-spi")).isEmpty(QDir::System | QDir::NoDotAndDotDot),
+            Timeout);
         m_home.reset();
         WAIT_COMPARE(shown(), QStringList());
     }
-
     void starts_data()
     {
         QTest::addColumn<QByteArray>("content"); // of the settings file; null: none
@@ -181,7 +239,7 @@ private slots:
             type(Entry, u"alt+h v"_s);
             QByteArray seen; // the opener's log, or Qt naming the address it found no browser for
             const auto reached = [&] {
-                seen = twist == NoOpener ? seen + program->readAllStandardError() : contents(log);
+                seen = contents(twist == NoOpener ? output(program, "err") : log);
                 return seen.contains('\'' + HomeUrl + '\'');
             };
             QTRY_VERIFY2_WITH_TIMEOUT(reached(), seen.constData(), Timeout);
@@ -234,11 +292,19 @@ private slots:
             m_env.remove(QLatin1String(name));
         m_env.insert(u"LANG"_s, language);
         m_env.insert(u"BOX_NAME"_s, boxName);
+        // The session bus listens in the throwaway home; the accessibility bus it starts, in the
+        // runtime folder.
         QProcess* bus =
-            launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-        if (!bus->waitForReadyRead(Timeout))
+            launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s,
+                                      u"--address=unix:dir="_s + m_home->path()});
+        if (!bus->waitForStarted())
             QSKIP("dbus-daemon is not installed");
-        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromUtf8(bus->readLine().trimmed()));
+        QString address;
+        const auto listening = [&] {
+            return !(address = QString::fromUtf8(contents(output(bus, "out")).trimmed())).isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(listening(), Timeout);
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
         m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
         if (run(u"/usr/bin/python3 -c \"import pyatspi; print(1)\""_s) != QStringList{u"1"_s})
             QSKIP("python3-pyatspi is not installed");
