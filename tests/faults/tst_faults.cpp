@@ -56,6 +56,7 @@ class TestFaults : public QObject
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
 
     QMap<QString, QString> m_clients; // each X client or reader run, as it last ended
+    bool m_clientSucceeded = false;   // the last one run exited with 0
 
     // Started as the throwaway user, its output kept in files for the report of a failed case.
     QProcess* launch(const QString& program, const QStringList& arguments = {})
@@ -66,6 +67,8 @@ class TestFaults : public QObject
         process->setStandardErrorFile(output(process, "err"));
         process->setProcessEnvironment(m_env);
         process->start(program, arguments);
+        // Running from here on: QProcess says Starting until it has seen the exec, events or not.
+        process->waitForStarted(Timeout);
         return process;
     }
     static QString output(const QProcess* process, const char* channel)
@@ -84,6 +87,7 @@ class TestFaults : public QObject
         client.setProcessEnvironment(m_env);
         client.startCommand(command);
         const bool ended = client.waitForFinished(Timeout);
+        m_clientSucceeded = ended && client.exitCode() == 0;
         const QByteArray out = client.readAllStandardOutput();
         m_clients[command] =
             ending(ended ? u"exit %1"_s.arg(client.exitCode()) : u"still running"_s, out,
@@ -98,11 +102,19 @@ class TestFaults : public QObject
         return names.sort(), names;
     }
     QStringList visible() { return run(u"xdotool search --onlyvisible --name ^Starquill.v"_s); }
-    // Focused first: without a window manager nothing gives a window the keyboard.
-    void type(const QString& window, const QString& keys) // one with that whole name, or that id
+    // Types into the window with that whole name, or that id, once it is on screen; focused first:
+    // without a window manager nothing gives a window the keyboard. False if no key was sent.
+    [[nodiscard]] bool type(const QString& window, const QString& keys)
     {
-        const QString id = run(u"xdotool search --name \"^%1$\""_s.arg(window)).value(0, window);
+        QString id = window;
+        const auto onScreen = [&] {
+            id = run(u"xdotool search --onlyvisible --name \"^%1$\""_s.arg(window)).value(0);
+            return !id.isEmpty();
+        };
+        if (!window[0].isDigit() && !QTest::qWaitFor(onScreen, Timeout))
+            return false;
         run(u"xdotool windowfocus --sync %1 key %2"_s.arg(id, keys));
+        return m_clientSucceeded;
     }
     // Waits for one program window on screen, other than the last one.
     bool next()
@@ -226,17 +238,17 @@ private slots:
         QProcess* program = launch(twist == Renamed ? path("starquill-copy") : Program);
         if (twist == Simultaneous) { // the refused one ends once its box is dismissed
             WAIT_COMPARE(shown(), (QStringList{Box, Entry}));
-            type(Box, u"Return"_s);
+            QVERIFY(type(Box, u"Return"_s));
             QTRY_VERIFY_WITH_TIMEOUT(rival->state() != program->state(), Timeout); // one ended
             program = program->state() == QProcess::Running ? program : rival;
         }
         if (twist == Reminder) { // the question comes before the entry window; Escape answers No
             WAIT_COMPARE(shown(), QStringList{Box});
-            type(Box, u"Escape"_s);
+            QVERIFY(type(Box, u"Escape"_s));
         }
         WAIT_COMPARE(shown(), QStringList{Entry});
         if (twist >= NoOpener) {
-            type(Entry, u"alt+h v"_s);
+            QVERIFY(type(Entry, u"alt+h v"_s));
             QByteArray seen; // the opener's log, or Qt naming the address it found no browser for
             const auto reached = [&] {
                 seen = contents(twist == NoOpener ? output(program, "err") : log);
@@ -267,7 +279,7 @@ private slots:
         QProcess* program = launch(Program);
         QVERIFY(next());
         for (const QString& keys : steps) {
-            type(m_window, keys);
+            QVERIFY(type(m_window, keys));
             QVERIFY(next());
         }
         WAIT_COMPARE(run(u"xdotool getwindowfocus -f"_s), QStringList{m_window});
@@ -313,16 +325,16 @@ private slots:
         launch(Program);
         QVERIFY(next());
         // Alt and Meta type nothing and say nothing; AltGr types as ever.
-        type(m_window, u"a b alt+z alt+3 super+q ISO_Level3_Shift+c"_s);
+        QVERIFY(type(m_window, u"a b alt+z alt+3 super+q ISO_Level3_Shift+c"_s));
         WAIT_COMPARE(tree(), QStringList{frame + u"shown links 2/3 name 'ABC'"_s});
-        type(m_window, u"alt+p"_s);
+        QVERIFY(type(m_window, u"alt+p"_s));
         QVERIFY(next());
-        type(m_window, u"alt+h a"_s); // the About box, over the result window
+        QVERIFY(type(m_window, u"alt+h a"_s)); // the About box, over the result window
         WAIT_COMPARE(tree(), (QStringList{about + u"shown links 2/2"_s, frame + u"hidden"_s,
                                           frame + u"shown links 2/3"_s}));
         run(u"xdotool key Escape"_s);
         WAIT_COMPARE(visible(), QStringList{m_window});
-        type(m_window, u"alt+e"_s);
+        QVERIFY(type(m_window, u"alt+e"_s));
         WAIT_COMPARE(tree(), (QStringList{frame + u"hidden"_s, frame + u"shown links 1/1"_s}));
     }
 };
