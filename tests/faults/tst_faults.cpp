@@ -50,35 +50,45 @@ class TestFaults : public QObject
 {
     Q_OBJECT
     QProcess m_xvfb;
-    QScopedPointer<QTemporaryDir> m_home; // removed once its programs are killed
+    QScopedPointer<QTemporaryDir> m_home; // removed once its programs have ended
     QProcessEnvironment m_env;            // the throwaway user's, for every program started
     QString m_window;                     // the one program window on screen, by id
+    QMap<QString, QString> m_clients;     // how each X client or reader command last ended
+    bool m_clientSucceeded = false;       // the last one run exited with 0
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
 
-    QMap<QString, QString> m_clients; // each X client or reader run, as it last ended
-    bool m_clientSucceeded = false;   // the last one run exited with 0
-
-    // Started as the throwaway user, its output kept in files for the report of a failed case.
+    // Started as the throwaway user; what it prints is kept in its home for the report.
     QProcess* launch(const QString& program, const QStringList& arguments = {})
     {
         auto* process = new QProcess(this); // ended in cleanup()
-        process->setObjectName(m_home->filePath(u"%1."_s.arg(children().size())));
-        process->setStandardOutputFile(output(process, "out"));
-        process->setStandardErrorFile(output(process, "err"));
+        process->setObjectName(m_home->filePath(QString::number(children().size())));
+        process->setStandardOutputFile(process->objectName() + u".out"_s);
+        process->setStandardErrorFile(process->objectName() + u".err"_s);
         process->setProcessEnvironment(m_env);
         process->start(program, arguments);
         // Running from here on: QProcess says Starting until it has seen the exec, events or not.
         process->waitForStarted(Timeout);
         return process;
     }
-    static QString output(const QProcess* process, const char* channel)
-    {
-        return process->objectName() + QLatin1String(channel);
-    }
     static QString ending(const QString& state, const QByteArray& out, const QByteArray& err)
     {
         return u"%1\nstdout: %2\nstderr: %3"_s.arg(state, QString::fromUtf8(out),
                                                    QString::fromUtf8(err));
+    }
+    // After a failure: how a program started ended, or that it still runs, and what it printed.
+    static void report(QProcess* process)
+    {
+        QString state = u"still running"_s;
+        if (process->error() == QProcess::FailedToStart)
+            state = process->errorString();
+        else if (process->waitForFinished(0) || process->state() == QProcess::NotRunning)
+            state = process->exitStatus() == QProcess::CrashExit
+                        ? u"ended by a signal"_s
+                        : u"exit %1"_s.arg(process->exitCode());
+        const QString name = process->objectName();
+        qInfo().noquote() << process->program() + u' ' + process->arguments().join(u' ') + u": "_s +
+                                 ending(state, contents(name + u".out"_s),
+                                        contents(name + u".err"_s));
     }
     // An X client or a reader, as the throwaway user; the lines it printed.
     QStringList run(const QString& command)
@@ -125,21 +135,6 @@ class TestFaults : public QObject
         return QTest::qWaitFor(one, Timeout) && !(m_window = seen[0]).isEmpty();
     }
 
-    // How a program started ended, or that it still runs, and what it printed.
-    void report(QProcess* process)
-    {
-        QString state = u"still running"_s;
-        if (process->error() == QProcess::FailedToStart)
-            state = process->errorString();
-        else if (process->waitForFinished(0) || process->state() == QProcess::NotRunning)
-            state = process->exitStatus() == QProcess::CrashExit
-                        ? u"ended by a signal"_s
-                        : u"exit %1"_s.arg(process->exitCode());
-        qInfo().noquote() << process->program() + u' ' + process->arguments().join(u' ') + u": "_s +
-                                 ending(state, contents(output(process, "out")),
-                                        contents(output(process, "err")));
-    }
-
 public:
     static void initMain() { useOwnHome(); }
 
@@ -171,30 +166,31 @@ private slots:
         }
         m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s); // none started
     }
-    // Every program started is ended, the last first, the bus after its clients; after a failure
-    // each is reported first. The next row starts on an empty display.
+    // Each program started is ended, the last first so that a bus outlives its clients; after a
+    // failure each is reported first. The next row starts on an empty display.
     void cleanup()
     {
+        const bool failed = QTest::currentTestFailed();
         const QList<QProcess*> started = findChildren<QProcess*>();
         for (auto process = started.rbegin(); process != started.rend(); ++process) {
-            if (QTest::currentTestFailed())
+            if (failed)
                 report(*process);
             (*process)->terminate();
             if (!(*process)->waitForFinished(Timeout))
                 (*process)->kill(), (*process)->waitForFinished();
             delete *process;
         }
-        if (QTest::currentTestFailed())
-            for (auto client = m_clients.cbegin(); client != m_clients.cend(); ++client)
-                qInfo().noquote() << client.key() + u": "_s + client.value();
+        for (auto client = m_clients.cbegin(); failed && client != m_clients.cend(); ++client)
+            qInfo().noquote() << client.key() + u": "_s + client.value();
         m_clients.clear();
-        // The accessibility bus ends with the session bus, its socket with it.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QDir(path("XDG_RUNTIME_DIR/at-spi")).isEmpty(QDir::System | QDir::NoDotAndDotDot),
-            Timeout);
+        // The accessibility bus ends with the session bus, and its socket with it.
+        const QDir accessibility(path("XDG_RUNTIME_DIR/at-spi"));
+        QTRY_VERIFY_WITH_TIMEOUT(accessibility.isEmpty(QDir::System | QDir::NoDotAndDotDot),
+                                 Timeout);
         m_home.reset();
         WAIT_COMPARE(shown(), QStringList());
     }
+
     void starts_data()
     {
         QTest::addColumn<QByteArray>("content"); // of the settings file; null: none
@@ -251,7 +247,7 @@ private slots:
             QVERIFY(type(Entry, u"alt+h v"_s));
             QByteArray seen; // the opener's log, or Qt naming the address it found no browser for
             const auto reached = [&] {
-                seen = contents(twist == NoOpener ? output(program, "err") : log);
+                seen = contents(twist == NoOpener ? program->objectName() + u".err"_s : log);
                 return seen.contains('\'' + HomeUrl + '\'');
             };
             QTRY_VERIFY2_WITH_TIMEOUT(reached(), seen.constData(), Timeout);
@@ -309,14 +305,12 @@ private slots:
         QProcess* bus =
             launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s,
                                       u"--address=unix:dir="_s + m_home->path()});
-        if (!bus->waitForStarted())
+        if (bus->state() != QProcess::Running)
             QSKIP("dbus-daemon is not installed");
-        QString address;
-        const auto listening = [&] {
-            return !(address = QString::fromUtf8(contents(output(bus, "out")).trimmed())).isEmpty();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(listening(), Timeout);
-        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
+        QByteArray address; // printed once the bus listens
+        QTRY_VERIFY_WITH_TIMEOUT(!(address = contents(bus->objectName() + u".out"_s)).isEmpty(),
+                                 Timeout);
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromUtf8(address.trimmed()));
         m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
         if (run(u"/usr/bin/python3 -c \"import pyatspi; print(1)\""_s) != QStringList{u"1"_s})
             QSKIP("python3-pyatspi is not installed");
