@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The real program, started in throwaway homes on a private X server with no window manager and
 // driven from outside by xdotool: odd starts, the exit screen's focus, what screen readers find.
+#include "TestHome.h"
+
 #include <QDateTime>
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,17 +50,45 @@ class TestFaults : public QObject
 {
     Q_OBJECT
     QProcess m_xvfb;
-    QScopedPointer<QTemporaryDir> m_home; // removed once its programs are killed
+    QScopedPointer<QTemporaryDir> m_home; // removed once its programs have ended
     QProcessEnvironment m_env;            // the throwaway user's, for every program started
     QString m_window;                     // the one program window on screen, by id
+    QMap<QString, QString> m_clients;     // how each X client or reader command last ended
+    bool m_clientSucceeded = false;       // the last one run exited with 0
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
 
+    // Started as the throwaway user; what it prints is kept in its home for the report.
     QProcess* launch(const QString& program, const QStringList& arguments = {})
     {
-        auto* process = new QProcess(this); // killed in cleanup()
+        auto* process = new QProcess(this); // ended in cleanup()
+        process->setObjectName(m_home->filePath(QString::number(children().size())));
+        process->setStandardOutputFile(process->objectName() + u".out"_s);
+        process->setStandardErrorFile(process->objectName() + u".err"_s);
         process->setProcessEnvironment(m_env);
         process->start(program, arguments);
+        // Running from here on: QProcess says Starting until it has seen the exec, events or not.
+        process->waitForStarted(Timeout);
         return process;
+    }
+    static QString ending(const QString& state, const QByteArray& out, const QByteArray& err)
+    {
+        return u"%1\nstdout: %2\nstderr: %3"_s.arg(state, QString::fromUtf8(out),
+                                                   QString::fromUtf8(err));
+    }
+    // After a failure: how a program started ended, or that it still runs, and what it printed.
+    static void report(QProcess* process)
+    {
+        QString state = u"still running"_s;
+        if (process->error() == QProcess::FailedToStart)
+            state = process->errorString();
+        else if (process->waitForFinished(0) || process->state() == QProcess::NotRunning)
+            state = process->exitStatus() == QProcess::CrashExit
+                        ? u"ended by a signal"_s
+                        : u"exit %1"_s.arg(process->exitCode());
+        const QString name = process->objectName();
+        qInfo().noquote() << process->program() + u' ' + process->arguments().join(u' ') + u": "_s +
+                                 ending(state, contents(name + u".out"_s),
+                                        contents(name + u".err"_s));
     }
     // An X client or a reader, as the throwaway user; the lines it printed.
     QStringList run(const QString& command)
@@ -65,8 +96,13 @@ class TestFaults : public QObject
         QProcess client;
         client.setProcessEnvironment(m_env);
         client.startCommand(command);
-        client.waitForFinished(Timeout);
-        return QString::fromUtf8(client.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        const bool ended = client.waitForFinished(Timeout);
+        m_clientSucceeded = ended && client.exitCode() == 0;
+        const QByteArray out = client.readAllStandardOutput();
+        m_clients[command] =
+            ending(ended ? u"exit %1"_s.arg(client.exitCode()) : u"still running"_s, out,
+                   client.readAllStandardError());
+        return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
     }
     // The program's windows, shown or not, by name (Box or Entry, whole), sorted.
     QStringList shown()
@@ -76,11 +112,19 @@ class TestFaults : public QObject
         return names.sort(), names;
     }
     QStringList visible() { return run(u"xdotool search --onlyvisible --name ^Starquill.v"_s); }
-    // Focused first: without a window manager nothing gives a window the keyboard.
-    void type(const QString& window, const QString& keys) // one with that whole name, or that id
+    // Types into the window with that whole name, or that id, once it is on screen; focused first:
+    // without a window manager nothing gives a window the keyboard. False if no key was sent.
+    [[nodiscard]] bool type(const QString& window, const QString& keys)
     {
-        const QString id = run(u"xdotool search --name \"^%1$\""_s.arg(window)).value(0, window);
+        QString id = window;
+        const auto onScreen = [&] {
+            id = run(u"xdotool search --onlyvisible --name \"^%1$\""_s.arg(window)).value(0);
+            return !id.isEmpty();
+        };
+        if (!window[0].isDigit() && !QTest::qWaitFor(onScreen, Timeout))
+            return false;
         run(u"xdotool windowfocus --sync %1 key %2"_s.arg(id, keys));
+        return m_clientSucceeded;
     }
     // Waits for one program window on screen, other than the last one.
     bool next()
@@ -91,12 +135,17 @@ class TestFaults : public QObject
         return QTest::qWaitFor(one, Timeout) && !(m_window = seen[0]).isEmpty();
     }
 
+public:
+    static void initMain() { useOwnHome(); }
+
 private slots:
     void initTestCase()
     {
-        // Dies with this test even if it is killed; -noreset: no start meets a server mid-reset.
-        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-nolisten"_s, u"tcp"_s});
+        // Ends with this test even if it is killed; -noreset: no start meets a server mid-reset.
+        // Its socket is abstract only: no file in /tmp outlives it.
+        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-nolisten"_s, u"tcp"_s,
+                                 u"-nolisten"_s, u"unix"_s});
         if (!m_xvfb.waitForStarted())
             QSKIP("Xvfb is not installed");
         QVERIFY(m_xvfb.waitForReadyRead(Timeout));
@@ -105,7 +154,7 @@ private slots:
         for (const char* name : {"BROWSER", "DEFAULT_BROWSER", "QT_FATAL_WARNINGS"})
             qunsetenv(name);
     }
-    void cleanupTestCase() { m_xvfb.kill(), m_xvfb.waitForFinished(); }
+    void cleanupTestCase() { m_xvfb.terminate(), m_xvfb.waitForFinished(); }
     void init() // a throwaway user, each variable a folder; PATH holds the only browser there is
     {
         m_home.reset(new QTemporaryDir);
@@ -117,10 +166,27 @@ private slots:
         }
         m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s); // none started
     }
-    void cleanup() // every program started, killed; the next row starts on an empty display
+    // Each program started is ended, the last first so that a bus outlives its clients; after a
+    // failure each is reported first. The next row starts on an empty display.
+    void cleanup()
     {
-        for (QProcess* process : findChildren<QProcess*>())
-            process->kill(), process->waitForFinished(), delete process;
+        const bool failed = QTest::currentTestFailed();
+        const QList<QProcess*> started = findChildren<QProcess*>();
+        for (auto process = started.rbegin(); process != started.rend(); ++process) {
+            if (failed)
+                report(*process);
+            (*process)->terminate();
+            if (!(*process)->waitForFinished(Timeout))
+                (*process)->kill(), (*process)->waitForFinished();
+            delete *process;
+        }
+        for (auto client = m_clients.cbegin(); failed && client != m_clients.cend(); ++client)
+            qInfo().noquote() << client.key() + u": "_s + client.value();
+        m_clients.clear();
+        // The accessibility bus ends with the session bus, and its socket with it.
+        const QDir accessibility(path("XDG_RUNTIME_DIR/at-spi"));
+        QTRY_VERIFY_WITH_TIMEOUT(accessibility.isEmpty(QDir::System | QDir::NoDotAndDotDot),
+                                 Timeout);
         m_home.reset();
         WAIT_COMPARE(shown(), QStringList());
     }
@@ -168,20 +234,20 @@ private slots:
         QProcess* program = launch(twist == Renamed ? path("starquill-copy") : Program);
         if (twist == Simultaneous) { // the refused one ends once its box is dismissed
             WAIT_COMPARE(shown(), (QStringList{Box, Entry}));
-            type(Box, u"Return"_s);
+            QVERIFY(type(Box, u"Return"_s));
             QTRY_VERIFY_WITH_TIMEOUT(rival->state() != program->state(), Timeout); // one ended
             program = program->state() == QProcess::Running ? program : rival;
         }
         if (twist == Reminder) { // the question comes before the entry window; Escape answers No
             WAIT_COMPARE(shown(), QStringList{Box});
-            type(Box, u"Escape"_s);
+            QVERIFY(type(Box, u"Escape"_s));
         }
         WAIT_COMPARE(shown(), QStringList{Entry});
         if (twist >= NoOpener) {
-            type(Entry, u"alt+h v"_s);
+            QVERIFY(type(Entry, u"alt+h v"_s));
             QByteArray seen; // the opener's log, or Qt naming the address it found no browser for
             const auto reached = [&] {
-                seen = twist == NoOpener ? seen + program->readAllStandardError() : contents(log);
+                seen = contents(twist == NoOpener ? program->objectName() + u".err"_s : log);
                 return seen.contains('\'' + HomeUrl + '\'');
             };
             QTRY_VERIFY2_WITH_TIMEOUT(reached(), seen.constData(), Timeout);
@@ -209,7 +275,7 @@ private slots:
         QProcess* program = launch(Program);
         QVERIFY(next());
         for (const QString& keys : steps) {
-            type(m_window, keys);
+            QVERIFY(type(m_window, keys));
             QVERIFY(next());
         }
         WAIT_COMPARE(run(u"xdotool getwindowfocus -f"_s), QStringList{m_window});
@@ -234,11 +300,17 @@ private slots:
             m_env.remove(QLatin1String(name));
         m_env.insert(u"LANG"_s, language);
         m_env.insert(u"BOX_NAME"_s, boxName);
+        // The session bus listens in the throwaway home; the accessibility bus it starts, in the
+        // runtime folder.
         QProcess* bus =
-            launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-        if (!bus->waitForReadyRead(Timeout))
+            launch(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s,
+                                      u"--address=unix:dir="_s + m_home->path()});
+        if (bus->state() != QProcess::Running)
             QSKIP("dbus-daemon is not installed");
-        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromUtf8(bus->readLine().trimmed()));
+        QByteArray address; // printed once the bus listens
+        QTRY_VERIFY_WITH_TIMEOUT(!(address = contents(bus->objectName() + u".out"_s)).isEmpty(),
+                                 Timeout);
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromUtf8(address.trimmed()));
         m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
         if (run(u"/usr/bin/python3 -c \"import pyatspi; print(1)\""_s) != QStringList{u"1"_s})
             QSKIP("python3-pyatspi is not installed");
@@ -247,16 +319,16 @@ private slots:
         launch(Program);
         QVERIFY(next());
         // Alt and Meta type nothing and say nothing; AltGr types as ever.
-        type(m_window, u"a b alt+z alt+3 super+q ISO_Level3_Shift+c"_s);
+        QVERIFY(type(m_window, u"a b alt+z alt+3 super+q ISO_Level3_Shift+c"_s));
         WAIT_COMPARE(tree(), QStringList{frame + u"shown links 2/3 name 'ABC'"_s});
-        type(m_window, u"alt+p"_s);
+        QVERIFY(type(m_window, u"alt+p"_s));
         QVERIFY(next());
-        type(m_window, u"alt+h a"_s); // the About box, over the result window
+        QVERIFY(type(m_window, u"alt+h a"_s)); // the About box, over the result window
         WAIT_COMPARE(tree(), (QStringList{about + u"shown links 2/2"_s, frame + u"hidden"_s,
                                           frame + u"shown links 2/3"_s}));
         run(u"xdotool key Escape"_s);
         WAIT_COMPARE(visible(), QStringList{m_window});
-        type(m_window, u"alt+e"_s);
+        QVERIFY(type(m_window, u"alt+e"_s));
         WAIT_COMPARE(tree(), (QStringList{frame + u"hidden"_s, frame + u"shown links 1/1"_s}));
     }
 };

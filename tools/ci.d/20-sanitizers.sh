@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the library and every test with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan/, runs the tests headless, and
 # then, under LeakSanitizer, the walk through every window offscreen and,
@@ -42,21 +43,40 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     start_xvfb 1024x768
     export DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb
     # An empty PATH: the links find no browser to start.
-    PATH="$scratch/bin" "$build/StarquillFree" >/dev/null 2>"$scratch/session.log" &
+    PATH="$scratch/bin" "$build/StarquillFree" >"$scratch/session.out" 2>"$scratch/session.log" &
     program=$!
+    failed() {
+        echo "The session failed: $1; the program printed:" >&2
+        cat "$scratch/session.out" "$scratch/session.log" >&2
+        exit 1
+    }
+    # Runs a check until it holds, for at most a minute.
+    await() {
+        for _ in $(seq 1200); do "$@" && return; sleep 0.05; done
+        return 1
+    }
+    # Holds once a single program window is on screen other than $window; it becomes $window.
+    window=""
+    new_window() {
+        local shown
+        shown=$(xdotool search --onlyvisible --name "^Starquill v" 2>/dev/null) &&
+            [ "$(wc -l <<<"$shown")" -eq 1 ] && [ "$shown" != "$window" ] && window=$shown
+    }
+    # Keys for $window, focused first: there is no window manager to give it the keyboard.
+    keys() { xdotool windowfocus --sync "$window" key --delay 100 "$@"; }
+    ended() { ! kill -0 "$program" 2>/dev/null; }
     # A reading, a link, the result window left, and the exit screen's Exit.
-    # Only the program's windows take keys: there is no window manager.
-    xdotool search --sync --onlyvisible --name "Starquill v" >/dev/null
-    for keys in "m a r y" alt+p alt+h "o" Escape Return; do
-        sleep 1
-        xdotool key --delay 100 $keys
-    done
+    await new_window || failed "no entry window"
+    keys m a r y alt+p
+    await new_window || failed "no result window"
+    keys alt+h o
+    await grep -q help-web-page "$scratch/session.log" || failed "the help link went nowhere"
+    keys Escape
+    await new_window || failed "no exit screen"
+    keys Return
+    await ended || failed "the program still runs after the exit screen's Exit"
     status=0
     wait "$program" || status=$?
-    if [ "$status" -ne 0 ]; then
-        cat "$scratch/session.log" >&2
-        echo "The session ended with status $status" >&2
-        exit 1
-    fi
+    [ "$status" -eq 0 ] || failed "it ended with status $status"
 fi
 echo "Sanitizers: clean"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang into build-fuzz/, replays every
 # input that ever made one fail (fuzz/regressions/<target>/), then fuzzes each
 # target for a bounded time from its seed corpus (fuzz/corpus/<target>/).
