@@ -118,6 +118,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # which Qt finds through fontconfig when it draws.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-lohit-deva | fonts-noto-core")
 include(CPack)
+# cpack and "make install" only install what was built, never build first:
+# the packaging test runs cpack beside tests that run the program, which a
+# rebuild would relink under them.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 if(STARQUILL_BUILD_TESTS)
   set(packaging_tests ${PROJECT_SOURCE_DIR}/tests/packaging)
