@@ -31,12 +31,12 @@ done
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
-        echo "Not root and no sudo: as root, run apt-get install ${missing[*]}" >&2
+        echo "Not root and no sudo: as root, run apt-get update && apt-get install ${missing[*]}" >&2
         exit 1
     fi
     sudo=(sudo)
 fi
-echo "Installing with apt-get: ${missing[*]}"
+echo "Installing with apt-get (a few minutes on a new machine): ${missing[*]}"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 if ! { "${sudo[@]}" apt-get update -qq &&
