@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +52,6 @@ class TestFaults : public QObject
     QScopedPointer<QTemporaryDir> m_home; // removed once its programs have ended
     QProcessEnvironment m_env;            // the throwaway user's, for every program started
     QString m_window;                     // the one program window on screen, by id
-    QMap<QString, QString> m_clients;     // how each X client or reader command last ended
     bool m_clientSucceeded = false;       // the last one run exited with 0
     QString path(const char* name) const { return m_home->filePath(QLatin1String(name)); }
 
@@ -70,25 +68,19 @@ class TestFaults : public QObject
         process->waitForStarted(Timeout);
         return process;
     }
-    static QString ending(const QString& state, const QByteArray& out, const QByteArray& err)
-    {
-        return u"%1\nstdout: %2\nstderr: %3"_s.arg(state, QString::fromUtf8(out),
-                                                   QString::fromUtf8(err));
-    }
     // After a failure: how a program started ended, or that it still runs, and what it printed.
     static void report(QProcess* process)
     {
-        QString state = u"still running"_s;
-        if (process->error() == QProcess::FailedToStart)
-            state = process->errorString();
-        else if (process->waitForFinished(0) || process->state() == QProcess::NotRunning)
-            state = process->exitStatus() == QProcess::CrashExit
-                        ? u"ended by a signal"_s
-                        : u"exit %1"_s.arg(process->exitCode());
+        const bool ended = process->waitForFinished(0) || process->state() == QProcess::NotRunning;
+        const QString state = process->error() == QProcess::FailedToStart ? process->errorString()
+                              : !ended                                    ? u"still running"_s
+                              : process->exitStatus() == QProcess::CrashExit
+                                  ? u"ended by a signal"_s
+                                  : u"exit %1"_s.arg(process->exitCode());
         const QString name = process->objectName();
-        qInfo().noquote() << process->program() + u' ' + process->arguments().join(u' ') + u": "_s +
-                                 ending(state, contents(name + u".out"_s),
-                                        contents(name + u".err"_s));
+        qInfo().noquote() << process->program() << state
+                          << "\nstdout:" << contents(name + u".out"_s)
+                          << "\nstderr:" << contents(name + u".err"_s);
     }
     // An X client or a reader, as the throwaway user; the lines it printed.
     QStringList run(const QString& command)
@@ -96,13 +88,8 @@ class TestFaults : public QObject
         QProcess client;
         client.setProcessEnvironment(m_env);
         client.startCommand(command);
-        const bool ended = client.waitForFinished(Timeout);
-        m_clientSucceeded = ended && client.exitCode() == 0;
-        const QByteArray out = client.readAllStandardOutput();
-        m_clients[command] =
-            ending(ended ? u"exit %1"_s.arg(client.exitCode()) : u"still running"_s, out,
-                   client.readAllStandardError());
-        return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
+        m_clientSucceeded = client.waitForFinished(Timeout) && client.exitCode() == 0;
+        return QString::fromUtf8(client.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     }
     // The program's windows, shown or not, by name (Box or Entry, whole), sorted.
     QStringList shown()
@@ -180,9 +167,6 @@ private slots:
                 (*process)->kill(), (*process)->waitForFinished();
             delete *process;
         }
-        for (auto client = m_clients.cbegin(); failed && client != m_clients.cend(); ++client)
-            qInfo().noquote() << client.key() + u": "_s + client.value();
-        m_clients.clear();
         // The accessibility bus ends with the session bus, and its socket with it.
         const QDir accessibility(path("XDG_RUNTIME_DIR/at-spi"));
         QTRY_VERIFY_WITH_TIMEOUT(accessibility.isEmpty(QDir::System | QDir::NoDotAndDotDot),

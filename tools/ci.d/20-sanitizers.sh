@@ -21,8 +21,9 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # The tests leave windows for the process to take down; leaks are judged on
 # the session below, where the program ends as it does for a user.
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0:detect_stack_use_after_return=1
-# The packaging tests check the install tree and the .deb, not memory.
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -E '^packaging_'
+# The packaging tests check the install tree and the .deb, and the layers
+# check compiles a copy of the sources: none runs the program's code.
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -E '^(packaging|layers)_'
 
 source tools/scratch.sh
 scratch_home
