@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     window.show();
     // A zero timer fires once the window system's queue is empty (the window
     // exposed and painted). exit(), not quit(): quit() closes every window
-    // first, which would run the entry window's unload handling.
+    // first, which would set off what closing the entry window does.
     QTimer idle;
     idle.setSingleShot(true);
     QObject::connect(&idle, &QTimer::timeout, &app, [] { QCoreApplication::exit(0); });

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
         return 1;
     // A zero timer fires once the window system's queue is empty (the window
     // exposed and painted). exit(), not quit(): quit() closes every window
-    // first, which would run the entry window's unload handling.
+    // first, which would set off what closing the entry window does.
     QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

@@ -433,7 +433,7 @@ private slots:
             {u"Zoë"_s, u"me@x.org"_s, u"Your Message\r\n"_s, u"Ann & Bo"_s, u"you@y.org"_s}};
         QCOMPARE(opened(), QStringList{Referral::address(sent)});
 
-        // Closing the screen ends the program, unloading every window.
+        // Closing the screen ends the program, closing every window.
         window("frmPromotion")->close();
         QCOMPARE(run.exits, 1);
         QVERIFY(!window("frmMain") && !window("frmPromotion"));
