@@ -10,7 +10,10 @@
 // its answer in starquillInstance: "held" or "taken". A page that has no
 // locks to offer (one served over plain HTTP from another machine) says
 // nothing, and then the program runs rather than claim another one does.
-EM_JS(int, starquill_instance_taken, (), { return globalThis.starquillInstance == = 'taken'; });
+// The body is JavaScript, which clang-format would break.
+// clang-format off
+EM_JS(int, starquill_instance_taken, (), { return globalThis.starquillInstance === 'taken'; });
+// clang-format on
 
 SingleInstance::~SingleInstance() = default;
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QQueue>
 
 namespace MessageBox {
@@ -40,11 +41,11 @@ void show(Icon icon, const QString& text, bool yesNo, const std::function<void(A
     box->setObjectName(QStringLiteral("messageBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
 #ifdef Q_OS_WASM
+    showModal(box);
     QObject::connect(box, &QDialog::finished, box, [then, yesNo](int result) {
         if (then)
             then(answerFor(result, yesNo));
     });
-    showModal(box);
 #else
     const int result = box->exec();
     if (then)
@@ -79,8 +80,16 @@ void showModal(QDialog* dialog)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
 #ifdef Q_OS_WASM
+    // The page has no window manager to give the keyboard back to the window
+    // the dialog came from: the dialog does, once answered.
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [owner = QPointer<QWidget>(QApplication::activeWindow())] {
+                         if (owner)
+                             owner->activateWindow();
+                     });
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->show();
+    // Not show(): Qt's page platform would make it full screen.
+    dialog->setVisible(true);
 #else
     dialog->exec();
 #endif
