@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QQueue>
 
 namespace MessageBox {
@@ -81,12 +80,10 @@ void showModal(QDialog* dialog)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
 #ifdef Q_OS_WASM
     // The page has no window manager to give the keyboard back to the window
-    // the dialog came from: the dialog does, once answered.
-    QObject::connect(dialog, &QDialog::finished, dialog,
-                     [owner = QPointer<QWidget>(QApplication::activeWindow())] {
-                         if (owner)
-                             owner->activateWindow();
-                     });
+    // the dialog came from: it goes back once the dialog is gone, however it
+    // was closed (the About box closes without finishing).
+    if (QWidget* owner = QApplication::activeWindow())
+        QObject::connect(dialog, &QObject::destroyed, owner, [owner] { owner->activateWindow(); });
     dialog->setWindowModality(Qt::ApplicationModal);
     // Not show(): Qt's page platform would make it full screen.
     dialog->setVisible(true);

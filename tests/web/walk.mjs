@@ -139,6 +139,20 @@ try {
     await waitForScreen(page, (t) => t.includes(Birth.sign), 'the same sign from the kept entries');
   });
 
+  await step('the About box: modal, opened from the keyboard, closed with Escape', async () => {
+    await alt(page, 'b'); // back to the entry window
+    await waitForScreen(page, entryShown, 'the entry window');
+    await alt(page, 'h');
+    await key(page, 'a'); // &About Software
+    await waitForScreen(page, (text) => text.includes('Goddess of the Soul'), 'the About box');
+    await alt(page, 'p'); // the window behind takes no keys while the box is up
+    await key(page, 'Escape');
+    const text = await waitForScreen(page, (t) => !t.includes('Goddess of the Soul'), 'the About box closed');
+    assert.ok(entryShown(text) && !text.includes(Birth.sign), `the entry window, no reading: ${text}`);
+    await alt(page, 'p');
+    await waitForScreen(page, (t) => t.includes(Birth.sign), 'the sign again');
+  });
+
   await step('a second tab is refused and ends; the first is untouched', async () => {
     const second = await browser.newPage();
     await second.goto(server.address_);
@@ -181,6 +195,19 @@ try {
     const text = await waitForScreen(page2, entryShown, 'the entry window after a restart', 60000);
     assert.ok(!text.includes('update'), `no question after a restart: ${text}`);
     assert.equal(await stored(page2), before);
+  });
+  await step("the browser's languages choose the program's", async () => {
+    await browser.close();
+    const spanish = freshProfile();
+    browser = await launch(spanish, { languages: ['es-ES', 'es', 'en'] });
+    try {
+      const page3 = await browser.newPage();
+      await page3.goto(server.address_);
+      const text = await waitForScreen(page3, (t) => t.includes('Nacimiento'), 'the entry window in Spanish', 60000);
+      assert.ok(text.includes('Nombre'), `Spanish: ${text}`);
+    } finally {
+      fs.rmSync(spanish, { recursive: true, force: true });
+    }
   });
 } catch {
   // Reported by its step.

@@ -14,6 +14,11 @@ EMSDK="$(bash tools/web/emsdk.sh)"
 export EMSDK
 build=build-web
 host_cmake="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+# A build made with another Qt (other options, another version) keeps that
+# Qt's packages in its cache: start afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:PATH=$qt/" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 
 # Qt's wasm toolchain file loads Debian's Emscripten one; the translation
 # tools are the host's, found outside the cross build's root.

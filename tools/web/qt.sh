@@ -28,8 +28,15 @@ options=(
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_style_stylesheet=OFF
 )
-key="$( (printf '%s\n' "${options[@]}"; cat "$emsdk/upstream/emscripten/emscripten-version.txt") |
-    sha256sum | cut -c1-12)"
+# The platform plugin carries three fonts; the program never shows the
+# monospaced one. (Qt loads them in order and stops
+# at the first missing, so it goes from the list as well as the resources.)
+patch_source() {
+    sed -i '/DejaVuSansMono\.ttf/d' "$1/src/plugins/platforms/wasm/CMakeLists.txt" \
+        "$1/src/plugins/platforms/wasm/qwasmfontdatabase.cpp"
+}
+key="$( (printf '%s\n' "${options[@]}"; declare -f patch_source
+    cat "$emsdk/upstream/emscripten/emscripten-version.txt") | sha256sum | cut -c1-12)"
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/starquill"
 prefix="$cache/qt-wasm-$version-$key"
 if [ -f "$prefix/.complete" ]; then
@@ -48,6 +55,7 @@ export EMSDK="$emsdk"
 (
     # A subshell to the left of || runs without set -e: chain the steps.
     bash "$here/../qt-source.sh" "$work/src" &&
+        patch_source "$work/src" &&
         cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
         cmake --build "$work/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
