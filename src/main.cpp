@@ -25,10 +25,15 @@ int main(int argc, char* argv[])
     // The program ends only through its exit screen, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     // The desktop's language where the program has it (LANGUAGE, LC_ALL,
-    // LC_MESSAGES, LANG); English otherwise.
+    // LC_MESSAGES, LANG); English otherwise. In a web page, the browser's
+    // languages, which the page hands over as LANGUAGE.
     Languages::install(QLocale::system().uiLanguages());
     Program program;
-    if (!program.start(QDateTime::currentDateTime()) || program.isEnding())
+    // Refused because another instance runs, the program has ended by now on
+    // the desktop; in a page it ends once the user has read why, so the
+    // event loop runs until then.
+    program.start(QDateTime::currentDateTime());
+    if (program.isEnding())
         return 0;
     return QApplication::exec();
 }

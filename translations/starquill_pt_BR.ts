@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>Co&amp;lar</translation>
+        <translation>C&amp;olar</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Program.h"
 
+#include "Ending.h"
 #include "Settings.h"
 #include "core/Draws.h"
 #include "core/Psyche.h"
@@ -25,10 +26,7 @@ quint32 clockSeed()
 
 } // namespace
 
-Program::Program(const QString& lockPath)
-    : m_instance(lockPath), m_exit([] { QCoreApplication::exit(0); })
-{
-}
+Program::Program(const QString& lockPath) : m_instance(lockPath), m_exit(Ending::endProgram) {}
 
 Program::~Program()
 {
@@ -41,33 +39,45 @@ Program::~Program()
 bool Program::start(const QDateTime& now)
 {
     if (!m_instance.tryAcquire()) {
-        MessageBox::information(tr("Application is already running"));
-        end();
+        MessageBox::information(tr("Application is already running"), [this] { end(); });
         return false;
     }
     m_random.seed(clockSeed());
     // The windows' own font for menus and message boxes too: one font fewer
     // to load before the first window shows.
     QApplication::setFont(Look::font(Look::Font::Text));
-    remindOfUpdate(now);
-    entryWindow()->show();
-    m_coBrandNumber = Draws::coBrandNumber(m_random);
-    m_entry->setFrontPromotion(Draws::frontFor(m_coBrandNumber));
+    // The entry window comes once the reminder is answered.
+    remindOfUpdate(now, [this] { showEntryWindow(); });
     return true;
 }
 
-void Program::remindOfUpdate(const QDateTime& now)
+void Program::showEntryWindow()
 {
-    Settings settings;
-    const Reminder::Decision decision = Reminder::decide(settings.lastReminderDate(), now);
-    const bool yes =
-        decision.ask && MessageBox::askYesNo(Reminder::question()) == MessageBox::Answer::Yes;
+    entryWindow()->show();
+    m_coBrandNumber = Draws::coBrandNumber(m_random);
+    m_entry->setFrontPromotion(Draws::frontFor(m_coBrandNumber));
+}
+
+void Program::remindOfUpdate(const QDateTime& now, const std::function<void()>& then)
+{
+    const Reminder::Decision decision = Reminder::decide(Settings().lastReminderDate(), now);
+    const QString stamp = Reminder::stamp(now);
     // Stored whatever the answer, so that No is not asked again tomorrow. A
     // refused write is not worth a message; the user's Yes still stands.
-    if (decision.storeNow)
-        settings.setLastReminderDate(Reminder::stamp(now));
-    if (yes)
-        WebLink::open(Web::Page::Download);
+    const auto answered = [decision, stamp, then](bool yes) {
+        if (decision.storeNow)
+            Settings().setLastReminderDate(stamp);
+        if (yes)
+            WebLink::open(Web::Page::Download);
+        then();
+    };
+    if (!decision.ask) {
+        answered(false);
+        return;
+    }
+    MessageBox::askYesNo(Reminder::question(), [answered](MessageBox::Answer answer) {
+        answered(answer == MessageBox::Answer::Yes);
+    });
 }
 
 void Program::end()
@@ -148,7 +158,7 @@ void Program::goBack()
 void Program::showAbout()
 {
     // A fresh box each time; it deletes itself once closed.
-    (new AboutDialog)->exec();
+    MessageBox::showModal(new AboutDialog);
 }
 
 void Program::showExitScreen()

@@ -31,8 +31,9 @@ public:
     explicit Program(const QString& lockPath = defaultLockPath());
     ~Program() override;
 
-    // Runs start-up with the clock reading `now`. False when the program
-    // must end at once (another instance runs and the user has been told).
+    // Runs start-up with the clock reading `now`. False when another
+    // instance runs: the program ends once the user has been told (on the
+    // desktop before this returns, in a page when the message is answered).
     bool start(const QDateTime& now);
 
     // Closes every open window, then ends the process through the exit
@@ -40,8 +41,8 @@ public:
     void end();
     bool isEnding() const { return m_ending; }
 
-    // What ending the process means: the program leaves the event loop;
-    // tests record it instead.
+    // What ending the process means: Ending::endProgram (the program leaves
+    // the event loop; a page shows the end); tests record it instead.
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
 
     // The last sign a reading found; none before the first.
@@ -57,7 +58,9 @@ private:
     ExitScreen* exitScreen();
     QList<Form*> openWindows() const;
 
-    void remindOfUpdate(const QDateTime& now);
+    void showEntryWindow();
+    // Asks about an update when one is due, then runs `then`.
+    void remindOfUpdate(const QDateTime& now, const std::function<void()>& then);
     void showReading(int year, int month, int day);
     void goBack();
     void showAbout();

@@ -6,7 +6,8 @@
 // "Is another instance of this program running?" for the current user. The
 // lock is released when the holder ends, however it ends: a lock whose
 // process has died does not count. The lock has one source file per
-// platform: SingleInstance_unix.cpp, SingleInstance_win.cpp.
+// platform: SingleInstance_unix.cpp, SingleInstance_win.cpp and, in a web
+// page, SingleInstance_wasm.cpp (per browser profile, across its tabs).
 class SingleInstance
 {
 public:
@@ -20,8 +21,10 @@ public:
 
 private:
     QString m_path;
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     void* m_handle = nullptr; // the lock file, open without sharing while held
+#elif defined(Q_OS_WASM)
+    // The page holds the lock, not the program.
 #else
     int m_fd = -1; // open while this process holds the lock
 #endif

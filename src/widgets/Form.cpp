@@ -93,6 +93,16 @@ void Form::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void Form::setVisible(bool visible)
+{
+    // Qt's web-page platform asks for every window full screen (show() then
+    // comes here through showFullScreen()); a form keeps its own size, with
+    // its caption and frame, wherever it is shown.
+    if (visible && windowState().testFlag(Qt::WindowFullScreen))
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    QWidget::setVisible(visible);
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     if (!m_placed) {

@@ -35,6 +35,10 @@ protected:
     void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
 
+public:
+    void setVisible(bool visible) override;
+
+protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QTranslator>
 
 #include <memory>
@@ -35,6 +36,16 @@ std::unique_ptr<QTranslator> load(const QString& file)
         return nullptr;
     QCoreApplication::installTranslator(translator.get());
     return translator;
+}
+
+// Fonts a language needs that the platform may lack, built in under
+// :/fonts-for/<language>/. Only the web page has any: a page sees none of the
+// system's fonts, and Qt brings only Latin ones.
+void addFonts(const QString& language)
+{
+    const QDir folder(QStringLiteral(":/fonts-for/") + language);
+    for (const QString& file : folder.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(file));
 }
 
 } // namespace
@@ -81,6 +92,7 @@ QString install(const QStringList& preferred)
     // Qt's own texts (the message boxes' buttons, a text box's menu) where
     // Qt has them; for Hindi the program's file carries the buttons.
     s_qt = load(QStringLiteral("qtbase_") + chosen);
+    addFonts(chosen);
     return s_program ? chosen : QString();
 }
 

@@ -4,9 +4,19 @@
 #include <QList>
 #include <QString>
 
-// Every message box of the program goes through here, captioned with the program's title.
+#include <functional>
+
+class QDialog;
+
+// Every message box of the program goes through here, captioned with the
+// program's title, and so does every other modal dialog. On the desktop a box
+// waits for its answer before the call returns. In a web page nothing can
+// wait (a page's code must return to the browser to see a click), so the box
+// stays modal over the windows and the call returns at once: what follows
+// the answer is given as `then`, which runs once the box is answered, on the
+// desktop before the call returns.
 // Tests switch on the test mode: nothing is shown, the answers come from a
-// queue, and every message is recorded.
+// queue, `then` runs at once, and every message is recorded.
 namespace MessageBox {
 
 enum class Icon
@@ -28,10 +38,14 @@ struct Shown
     bool yesNo;
 };
 
-void information(const QString& text);
-void critical(const QString& text);
+void information(const QString& text, std::function<void()> then = {});
+void critical(const QString& text, std::function<void()> then = {});
 // Yes/No question with the information icon.
-Answer askYesNo(const QString& text);
+void askYesNo(const QString& text, std::function<void(Answer)> then);
+
+// Shows a dialog modal to the whole program: on the desktop it returns once
+// the dialog is closed, in a page at once. The dialog deletes itself when closed.
+void showModal(QDialog* dialog);
 
 // --- test seam ---
 void setTestMode(bool on);

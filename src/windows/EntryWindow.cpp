@@ -190,9 +190,15 @@ void EntryWindow::requestReading()
     const int year = m_year->currentIndex() + Psyche::FirstYear;
     const BirthData::Problem problem = BirthData::check(m_name->text(), year, month, day);
     if (problem != BirthData::Problem::None) {
-        MessageBox::information(BirthData::message(problem));
+        // The focus moves once the message is answered (in a page the call
+        // returns before that).
+        QPointer<QLineEdit> name;
         if (problem == BirthData::Problem::NameMissing)
-            m_name->setFocus();
+            name = m_name;
+        MessageBox::information(BirthData::message(problem), [name] {
+            if (name)
+                name->setFocus();
+        });
         return;
     }
     emit readingRequested(year, month, day);

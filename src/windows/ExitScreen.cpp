@@ -237,8 +237,10 @@ bool ExitScreen::filterEmailInput(QWidget* entry, QEvent* event)
     // Composed text is typed too: what it holds besides blanks goes in.
     if (event->type() == QEvent::InputMethod)
         static_cast<QLineEdit*>(entry)->insert(Referral::acceptedInEmail(typed));
-    MessageBox::critical(Referral::spaceInEmailMessage());
-    entry->setFocus();
+    MessageBox::critical(Referral::spaceInEmailMessage(), [box = QPointer<QWidget>(entry)] {
+        if (box)
+            box->setFocus();
+    });
     return true;
 }
 

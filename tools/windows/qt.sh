@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Cross-builds Qt for Windows from Debian's own qt6-base source, the version
+# Cross-builds Qt for Windows from Debian's own qt6-base source
+# (tools/qt-source.sh, fetched once for every cross build), the version
 # of the installed host Qt (whose moc, rcc and uic the cross build uses), once
 # per version and set of options, into a per-user cache; prints its prefix.
 # Messages go to stderr; the build log is kept next to the cache.
@@ -32,20 +33,6 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-# apt-get source needs a deb-src entry; add one mirroring the Debian entries.
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $version$"; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-            $sudo tee /etc/apt/sources.list.d/starquill-deb-src.sources >/dev/null
-    else
-        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-            $sudo tee /etc/apt/sources.list.d/starquill-deb-src.list >/dev/null
-    fi
-    $sudo apt-get update -qq >&2
-fi
-
 work="$cache/qt-$version-$key.work"
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
@@ -55,8 +42,7 @@ start=$SECONDS
 (
     # A subshell to the left of || runs without set -e: chain the steps.
     cd "$work" &&
-        apt-get source -qq --download-only "qt6-base=$version" &&
-        dpkg-source -x qt6-base_*.dsc src &&
+        bash "$here/../qt-source.sh" src &&
         # Qt 6.4 builds DirectWrite into Qt Gui only with Direct2D, but the
         # platform plugin asks for its font database on DirectWrite 3 alone.
         sed -i 's/^#if QT_CONFIG(directwrite3)$/& \&\& QT_CONFIG(direct2d)/' \

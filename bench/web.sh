@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The page's load benchmark (bench/web_load.mjs): builds the site when it is
+# missing (tools/web/build.sh), then prints the time to the first window and
+# the bytes sent, plain and gzipped, with a cold cache.
+#   bash bench/web.sh [rounds]        (default 5 rounds each)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ -f build-web/site/index.html ] || bash tools/web/build.sh
+bash tools/setup.sh web-test
+(cd tests/web && npm ci --no-audit --no-fund --silent)
+wasm=build-web/site/StarquillFree.wasm
+echo "StarquillFree.wasm: $(stat -c %s "$wasm") bytes, $(gzip -9c "$wasm" | wc -c) gzipped"
+node bench/web_load.mjs build-web/site "${1:-5}"

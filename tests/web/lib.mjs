@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// What the web test and the load benchmark share: a static server for the
+// site that counts what it sends, Debian's chromium started with a fresh
+// profile, and reading the page's picture.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import puppeteer from 'puppeteer-core';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+};
+
+// Serves `site` on 127.0.0.1 at a free port, gzipped to clients that accept
+// it when `gzip` is set (as most static hosts do). `sent` counts the bytes
+// of every answer's body as sent.
+export async function serve(site, { gzip = false } = {}) {
+  const files = new Map();
+  for (const name of fs.readdirSync(site)) {
+    const body = fs.readFileSync(path.join(site, name));
+    files.set('/' + name, { body, zipped: gzip ? zlib.gzipSync(body, { level: 9 }) : null,
+                            type: types[path.extname(name)] || 'application/octet-stream' });
+  }
+  const server = http.createServer((request, response) => {
+    const url = new URL(request.url, 'http://127.0.0.1');
+    const file = files.get(url.pathname === '/' ? '/index.html' : url.pathname);
+    if (!file) {
+      response.writeHead(404).end();
+      return;
+    }
+    const zipped = file.zipped && /\bgzip\b/.test(request.headers['accept-encoding'] || '');
+    const body = zipped ? file.zipped : file.body;
+    const headers = { 'Content-Type': file.type, 'Content-Length': body.length, 'Cache-Control': 'no-cache' };
+    if (zipped)
+      headers['Content-Encoding'] = 'gzip';
+    response.writeHead(200, headers);
+    response.end(body);
+    server.sent += body.length;
+  });
+  server.sent = 0;
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  server.address_ = `http://127.0.0.1:${server.address().port}/`;
+  return server;
+}
+
+export function freshProfile() {
+  return fs.mkdtempSync(path.join(os.tmpdir(), 'starquill-chromium-'));
+}
+
+// Debian's chromium, headless, drawing WebGL in software. Popups are blocked
+// as in an ordinary browser, so a link opens only from the user's own click
+// or key.
+export async function launch(profile, { languages } = {}) {
+  const args = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+                '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                '--no-first-run', '--disable-gpu-sandbox'];
+  if (languages)
+    args.push(`--lang=${languages[0]}`, `--accept-lang=${languages.join(',')}`);
+  return puppeteer.launch({
+    executablePath: process.env.STARQUILL_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    ignoreDefaultArgs: ['--disable-popup-blocking'],
+    args,
+    defaultViewport: { width: 1024, height: 768, deviceScaleFactor: 2 },
+  });
+}
+
+// The page's text as Tesseract reads it from a picture of the page: Qt draws
+// the windows into a canvas, and Qt 6.4 shows nothing of them to the page's
+// accessibility tree or text. Read twice, as a page of text and as scattered
+// text: each finds words the other misses (the first the light text of the
+// name box, the second the labels). Blanks and line ends fold into one blank.
+export async function readScreen(page) {
+  const picture = path.join(os.tmpdir(), `starquill-screen-${process.pid}.png`);
+  await page.screenshot({ path: picture });
+  try {
+    return ['3', '11'].map((layout) =>
+      execFileSync('tesseract', [picture, 'stdout', '--psm', layout], { stdio: ['ignore', 'pipe', 'ignore'] })
+        .toString()).join(' ').replace(/\s+/g, ' ');
+  } finally {
+    fs.rmSync(picture, { force: true });
+  }
+}
+
+// Waits until what the page shows satisfies `test`; returns the text read.
+export async function waitForScreen(page, test, what, timeout = 30000) {
+  const end = Date.now() + timeout;
+  let text = '';
+  while (Date.now() < end) {
+    text = await readScreen(page);
+    if (test(text))
+      return text;
+    await new Promise((resolve) => setTimeout(resolve, 250));
+  }
+  throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
+}
+
+// The colour of one pixel of the page as shown (CSS pixels).
+export async function pixel(page, x, y) {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 }, encoding: 'base64' });
+  return page.evaluate(async (data) => {
+    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const canvas = new OffscreenCanvas(1, 1);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0, 1, 1);
+    return Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3));
+  }, png);
+}
