@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -f build-web/site/index.html ] || bash tools/web/build.sh
 bash tools/setup.sh web-test
-(cd tests/web && npm ci --no-audit --no-fund --silent)
+npm ci --no-audit --no-fund --silent
 wasm=build-web/site/StarquillFree.wasm
 echo "StarquillFree.wasm: $(stat -c %s "$wasm") bytes, $(gzip -9c "$wasm" | wc -c) gzipped"
 node bench/web_load.mjs build-web/site "${1:-5}"
