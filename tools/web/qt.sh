@@ -37,35 +37,15 @@ patch_source() {
 }
 key="$( (printf '%s\n' "${options[@]}"; declare -f patch_source
     cat "$emsdk/upstream/emscripten/emscripten-version.txt") | sha256sum | cut -c1-12)"
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/starquill"
-prefix="$cache/qt-wasm-$version-$key"
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-work="$prefix.work"
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-log="$prefix.log"
-echo "Building Qt $version for WebAssembly into $prefix (log: $log)" >&2
-start=$SECONDS
-source "$here/env.sh"
-export EMSDK="$emsdk"
-(
-    # A subshell to the left of || runs without set -e: chain the steps.
-    bash "$here/../qt-source.sh" "$work/src" &&
-        patch_source "$work/src" &&
-        cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+prefix="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/qt-wasm-$version-$key"
+build() {
+    source "$here/env.sh" &&
+        export EMSDK="$emsdk" &&
+        patch_source "$1/src" &&
+        cmake -S "$1/src" -B "$1/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
-        cmake --build "$work/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
-        cmake --install "$work/build"
-) >"$log" 2>&1 || {
-    tail -30 "$log" >&2
-    echo "Qt build failed; the whole log is $log" >&2
-    exit 1
+        cmake --build "$1/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
+        cmake --install "$1/build"
 }
-rm -rf "$work"
-touch "$prefix/.complete"
-echo "Qt built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s, $(du -sh "$prefix" | cut -f1)" >&2
-echo "$prefix"
+source "$here/../qt-cache.sh"
+qt_cached_build WebAssembly "$prefix" build

@@ -26,37 +26,16 @@ options=(
     -DINPUT_pcre=qt -DINPUT_png=qt -DFEATURE_system_zlib=OFF
 )
 key="$( (printf '%s\n' "${options[@]}"; cat "$here/mingw.cmake") | sha256sum | cut -c1-12)"
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/starquill"
-prefix="$cache/qt-$version-$key"
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-work="$cache/qt-$version-$key.work"
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-log="$prefix.log"
-echo "Building Qt $version for Windows into $prefix (log: $log)" >&2
-start=$SECONDS
-(
-    # A subshell to the left of || runs without set -e: chain the steps.
-    cd "$work" &&
-        bash "$here/../qt-source.sh" src &&
-        # Qt 6.4 builds DirectWrite into Qt Gui only with Direct2D, but the
-        # platform plugin asks for its font database on DirectWrite 3 alone.
-        sed -i 's/^#if QT_CONFIG(directwrite3)$/& \&\& QT_CONFIG(direct2d)/' \
-            src/src/plugins/platforms/windows/qwindowsintegration.cpp &&
-        cmake -S src -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" \
+prefix="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/qt-$version-$key"
+build() {
+    # Qt 6.4 builds DirectWrite into Qt Gui only with Direct2D, but the
+    # platform plugin asks for its font database on DirectWrite 3 alone.
+    sed -i 's/^#if QT_CONFIG(directwrite3)$/& \&\& QT_CONFIG(direct2d)/' \
+        "$1/src/src/plugins/platforms/windows/qwindowsintegration.cpp" &&
+        cmake -S "$1/src" -B "$1/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" \
             -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
-        cmake --build build -j"${STARQUILL_JOBS:-$(nproc)}" &&
-        cmake --install build
-) >"$log" 2>&1 || {
-    tail -30 "$log" >&2
-    echo "Qt build failed; the whole log is $log" >&2
-    exit 1
+        cmake --build "$1/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
+        cmake --install "$1/build"
 }
-rm -rf "$work"
-touch "$prefix/.complete"
-echo "Qt built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s" >&2
-echo "$prefix"
+source "$here/../qt-cache.sh"
+qt_cached_build Windows "$prefix" build
