@@ -6,6 +6,13 @@
 
 set(STARQUILL_WEB_TARGET StarquillFree)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html.in ${PROJECT_BINARY_DIR}/index.html @ONLY)
+# The page's own notices come in every language the program has.
+file(READ ${PROJECT_SOURCE_DIR}/resources/web/index.html.in page)
+foreach(language ${STARQUILL_LANGUAGES})
+  if(NOT page MATCHES "\n    ${language}: {")
+    message(FATAL_ERROR "resources/web/index.html.in has no notices in ${language}")
+  endif()
+endforeach()
 
 # Sized for a download: every function optimised for size and the binary shrunk
 # again by wasm-opt at the link, and only the web's run-time (no Node.js, no
