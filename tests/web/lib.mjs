@@ -89,6 +89,43 @@ export async function readScreen(page) {
   }
 }
 
+// Where a word stands on the page, in CSS pixels (its middle), as Tesseract
+// finds it in a picture of the page; null when it is not seen.
+export async function locate(page, word) {
+  const picture = path.join(os.tmpdir(), `starquill-locate-${process.pid}.png`);
+  await page.screenshot({ path: picture });
+  try {
+    const rows = execFileSync('tesseract', [picture, 'stdout', '--psm', '11', 'tsv'],
+                              { stdio: ['ignore', 'pipe', 'ignore'] }).toString().split('\n');
+    const scale = page.viewport().deviceScaleFactor || 1;
+    for (const row of rows) {
+      // level page_num block_num par_num line_num word_num left top width height conf text
+      const cells = row.split('\t');
+      if (cells.length === 12 && cells[11].trim() === word) {
+        const [left, top, width, height] = cells.slice(6, 10).map(Number);
+        return { x: (left + width / 2) / scale, y: (top + height / 2) / scale };
+      }
+    }
+    return null;
+  } finally {
+    fs.rmSync(picture, { force: true });
+  }
+}
+
+// Waits until `word` is seen and clicks it with the mouse.
+export async function click(page, word, timeout = 30000) {
+  const end = Date.now() + timeout;
+  while (Date.now() < end) {
+    const spot = await locate(page, word);
+    if (spot) {
+      await page.mouse.click(spot.x, spot.y);
+      return;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 250));
+  }
+  throw new Error(`"${word}" to click: not seen within ${timeout} ms; the page read: ${await readScreen(page)}`);
+}
+
 // Waits until what the page shows satisfies `test`; returns the text read.
 export async function waitForScreen(page, test, what, timeout = 30000) {
   const end = Date.now() + timeout;

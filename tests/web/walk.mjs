@@ -8,7 +8,7 @@
 //   node tests/web/walk.mjs <site folder>
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { freshProfile, launch, readScreen, serve, waitForScreen } from './lib.mjs';
+import { click, freshProfile, launch, readScreen, serve, waitForScreen } from './lib.mjs';
 
 const site = process.argv[2];
 assert.ok(site && fs.existsSync(`${site}/index.html`), 'usage: node walk.mjs <site folder>');
@@ -88,7 +88,7 @@ try {
     assert.match(await stored(page), new RegExp(`^"?${today()}T`));
   });
 
-  await step('a refused date and its message, answered with Return', async () => {
+  await step('a refused date and its message, answered with the mouse', async () => {
     // The name box has the focus; the lists follow in tab order.
     await page.keyboard.type('Lucia');
     await key(page, 'Tab');
@@ -101,7 +101,7 @@ try {
     await key(page, 'ArrowDown', Birth.year - FirstYear);
     await alt(page, 'p'); // Find My Zodiac &Psyche Sign
     await waitForScreen(page, (text) => text.includes('Correct Date'), 'the refused date');
-    await key(page, 'Enter');
+    await click(page, 'OK');
     const text = await waitForScreen(page, (t) => !t.includes('Correct Date'), 'the message answered');
     assert.ok(entryShown(text) && !text.includes(Birth.sign), `still the entry window: ${text}`);
   });
@@ -137,6 +137,15 @@ try {
     assert.ok(text.includes('LUCIA'), `the name kept: ${text}`);
     await alt(page, 'p');
     await waitForScreen(page, (t) => t.includes(Birth.sign), 'the same sign from the kept entries');
+  });
+
+  await step('a label clicked with the mouse opens its address in a new tab', async () => {
+    const opened = browser.waitForTarget((target) => target.url() === HomeAddress, { timeout: 15000 });
+    await click(page, 'forum'); // "Join our forum at ..." along the top
+    const tab = await (await opened).page();
+    if (tab)
+      await tab.close();
+    await page.bringToFront();
   });
 
   await step('the About box: modal, opened from the keyboard, closed with Escape', async () => {
@@ -205,6 +214,9 @@ try {
       await page3.goto(server.address_);
       const text = await waitForScreen(page3, (t) => t.includes('Nacimiento'), 'the entry window in Spanish', 60000);
       assert.ok(text.includes('Nombre'), `Spanish: ${text}`);
+      // The page's own texts follow the same choice.
+      assert.equal(await page3.evaluate(() => document.documentElement.lang), 'es');
+      assert.equal(await page3.$eval('#again', (b) => b.textContent), 'Volver a iniciar Starquill');
     } finally {
       fs.rmSync(spanish, { recursive: true, force: true });
     }
