@@ -138,16 +138,3 @@ export async function waitForScreen(page, test, what, timeout = 30000) {
   }
   throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
 }
-
-// The colour of one pixel of the page as shown (CSS pixels).
-export async function pixel(page, x, y) {
-  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 }, encoding: 'base64' });
-  return page.evaluate(async (data) => {
-    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
-    const canvas = new OffscreenCanvas(1, 1);
-    const context = canvas.getContext('2d');
-    context.drawImage(bitmap, 0, 0, 1, 1);
-    return Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3));
-  }, png);
-}

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The README's picture of the page (docs/web-entry-window.png): the entry
 // window in Chromium, 800 x 600.
-//   node tests/web/screenshot.mjs <site folder> <picture.png>
+//   node tools/web/screenshot.mjs <site folder> <picture.png>
 import fs from 'node:fs';
-import { freshProfile, launch, serve, waitForScreen } from './lib.mjs';
+import { freshProfile, launch, serve, waitForScreen } from '../../tests/web/lib.mjs';
 
 const [site, picture] = process.argv.slice(2);
 const server = await serve(site);
