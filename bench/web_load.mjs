@@ -5,7 +5,7 @@
 // page's centre takes one of the entry window's colours. The server sends
 // the files plain or gzipped, as most static hosts do.
 //   node bench/web_load.mjs <site folder> [rounds]
-import { freshProfile, launch, pixel, serve } from '../tests/web/lib.mjs';
+import { freshProfile, launch, serve } from '../tests/web/lib.mjs';
 import fs from 'node:fs';
 
 const site = process.argv[2];
@@ -13,6 +13,19 @@ const rounds = Number(process.argv[3] || 5);
 // The entry window's colours (Look: PaleLavender, DarkPlum, Charcoal).
 const windowColours = [[235, 227, 255], [51, 28, 48], [34, 37, 38]];
 const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 3);
+
+// The colour of one pixel of the page as shown (CSS pixels).
+async function pixel(page, x, y) {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 }, encoding: 'base64' });
+  return page.evaluate(async (data) => {
+    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const canvas = new OffscreenCanvas(1, 1);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0, 1, 1);
+    return Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3));
+  }, png);
+}
 
 async function round(gzip) {
   const server = await serve(site, { gzip });
