@@ -1,13 +1,15 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the cross builds of Qt (tools/windows/qt.sh, tools/web/qt.sh).
-#   qt_cached_build <target> <prefix> <step>
+#   qt_cached_build <target> <prefix> <prepare> <CMake options...>
 # Prints <prefix> if a complete build is there. Otherwise unpacks Debian's
-# qt6-base source into <prefix>.work/src and runs "<step> <prefix>.work", with
-# all its output in <prefix>.log; on success marks <prefix> complete and
-# prints it. A step runs left of ||, where set -e does not hold: chain its
-# commands with &&.
+# qt6-base source into <prefix>.work/src, runs "<prepare> <source folder>"
+# (patches, environment), configures with the options, builds and installs
+# into <prefix>, with all the output in <prefix>.log; on success marks
+# <prefix> complete and prints it. <prepare> runs left of ||, where set -e
+# does not hold: chain its commands with &&.
 qt_cached_build() {
-    local target="$1" prefix="$2" step="$3"
+    local target="$1" prefix="$2" prepare="$3"
+    shift 3
     if [ -f "$prefix/.complete" ]; then
         echo "$prefix"
         return 0
@@ -19,7 +21,13 @@ qt_cached_build() {
     rm -rf "$work" "$prefix"
     mkdir -p "$work"
     echo "Building Qt for $target into $prefix (log: $log)" >&2
-    (bash "$tools/qt-source.sh" "$work/src" && "$step" "$work") >"$log" 2>&1 || {
+    (
+        bash "$tools/qt-source.sh" "$work/src" &&
+            "$prepare" "$work/src" &&
+            cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "$@" &&
+            cmake --build "$work/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
+            cmake --install "$work/build"
+    ) >"$log" 2>&1 || {
         tail -30 "$log" >&2
         echo "Qt build failed; the whole log is $log" >&2
         exit 1

@@ -38,14 +38,8 @@ patch_source() {
 key="$( (printf '%s\n' "${options[@]}"; declare -f patch_source
     cat "$emsdk/upstream/emscripten/emscripten-version.txt") | sha256sum | cut -c1-12)"
 prefix="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/qt-wasm-$version-$key"
-build() {
-    source "$here/env.sh" &&
-        export EMSDK="$emsdk" &&
-        patch_source "$1/src" &&
-        cmake -S "$1/src" -B "$1/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-            -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
-        cmake --build "$1/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
-        cmake --install "$1/build"
+prepare() {
+    source "$here/env.sh" && export EMSDK="$emsdk" && patch_source "$1"
 }
 source "$here/../qt-cache.sh"
-qt_cached_build WebAssembly "$prefix" build
+qt_cached_build WebAssembly "$prefix" prepare -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${options[@]}"

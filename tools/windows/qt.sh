@@ -27,15 +27,11 @@ options=(
 )
 key="$( (printf '%s\n' "${options[@]}"; cat "$here/mingw.cmake") | sha256sum | cut -c1-12)"
 prefix="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/qt-$version-$key"
-build() {
+prepare() {
     # Qt 6.4 builds DirectWrite into Qt Gui only with Direct2D, but the
     # platform plugin asks for its font database on DirectWrite 3 alone.
     sed -i 's/^#if QT_CONFIG(directwrite3)$/& \&\& QT_CONFIG(direct2d)/' \
-        "$1/src/src/plugins/platforms/windows/qwindowsintegration.cpp" &&
-        cmake -S "$1/src" -B "$1/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" \
-            -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" &&
-        cmake --build "$1/build" -j"${STARQUILL_JOBS:-$(nproc)}" &&
-        cmake --install "$1/build"
+        "$1/src/plugins/platforms/windows/qwindowsintegration.cpp"
 }
 source "$here/../qt-cache.sh"
-qt_cached_build Windows "$prefix" build
+qt_cached_build Windows "$prefix" prepare -DCMAKE_TOOLCHAIN_FILE="$here/mingw.cmake" "${options[@]}"
