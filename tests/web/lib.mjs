@@ -72,69 +72,67 @@ export async function launch(profile, { languages } = {}) {
   });
 }
 
-// The page's text as Tesseract reads it from a picture of the page: Qt draws
-// the windows into a canvas, and Qt 6.4 shows nothing of them to the page's
-// accessibility tree or text. Read twice, as a page of text and as scattered
-// text: each finds words the other misses (the first the light text of the
-// name box, the second the labels). Blanks and line ends fold into one blank.
-export async function readScreen(page) {
+// What Tesseract reads in one picture of the page, once per list of
+// arguments: Qt draws the windows into a canvas, and Qt 6.4 shows nothing of
+// them to the page's accessibility tree or text.
+async function ocr(page, ...runs) {
   const picture = path.join(os.tmpdir(), `starquill-screen-${process.pid}.png`);
   await page.screenshot({ path: picture });
   try {
-    return ['3', '11'].map((layout) =>
-      execFileSync('tesseract', [picture, 'stdout', '--psm', layout], { stdio: ['ignore', 'pipe', 'ignore'] })
-        .toString()).join(' ').replace(/\s+/g, ' ');
+    return runs.map((args) => execFileSync('tesseract', [picture, 'stdout', ...args],
+                                           { stdio: ['ignore', 'pipe', 'ignore'] }).toString());
   } finally {
     fs.rmSync(picture, { force: true });
   }
 }
 
-// Where a word stands on the page, in CSS pixels (its middle), as Tesseract
-// finds it in a picture of the page; null when it is not seen.
-export async function locate(page, word) {
-  const picture = path.join(os.tmpdir(), `starquill-locate-${process.pid}.png`);
-  await page.screenshot({ path: picture });
-  try {
-    const rows = execFileSync('tesseract', [picture, 'stdout', '--psm', '11', 'tsv'],
-                              { stdio: ['ignore', 'pipe', 'ignore'] }).toString().split('\n');
-    const scale = page.viewport().deviceScaleFactor || 1;
-    for (const row of rows) {
-      // level page_num block_num par_num line_num word_num left top width height conf text
-      const cells = row.split('\t');
-      if (cells.length === 12 && cells[11].trim() === word) {
-        const [left, top, width, height] = cells.slice(6, 10).map(Number);
-        return { x: (left + width / 2) / scale, y: (top + height / 2) / scale };
-      }
-    }
-    return null;
-  } finally {
-    fs.rmSync(picture, { force: true });
+// Asks `probe` every 250 ms until it answers something truthy, which is
+// returned, or `timeout` ms have passed (null).
+async function poll(probe, timeout) {
+  for (const end = Date.now() + timeout; Date.now() < end;) {
+    const answer = await probe();
+    if (answer)
+      return answer;
+    await new Promise((resolve) => setTimeout(resolve, 250));
   }
+  return null;
+}
+
+// The page's text, read twice, as a page of text and as scattered text: each
+// finds words the other misses (the first the light text of the name box, the
+// second the labels). Blanks and line ends fold into one blank.
+export async function readScreen(page) {
+  return (await ocr(page, ['--psm', '3'], ['--psm', '11'])).join(' ').replace(/\s+/g, ' ');
+}
+
+// Where a word stands on the page, in CSS pixels (its middle); null when it
+// is not seen.
+export async function locate(page, word) {
+  const [table] = await ocr(page, ['--psm', '11', 'tsv']);
+  const scale = page.viewport().deviceScaleFactor || 1;
+  for (const row of table.split('\n')) {
+    // level page_num block_num par_num line_num word_num left top width height conf text
+    const cells = row.split('\t');
+    if (cells.length === 12 && cells[11].trim() === word) {
+      const [left, top, width, height] = cells.slice(6, 10).map(Number);
+      return { x: (left + width / 2) / scale, y: (top + height / 2) / scale };
+    }
+  }
+  return null;
 }
 
 // Waits until `word` is seen and clicks it with the mouse.
 export async function click(page, word, timeout = 30000) {
-  const end = Date.now() + timeout;
-  while (Date.now() < end) {
-    const spot = await locate(page, word);
-    if (spot) {
-      await page.mouse.click(spot.x, spot.y);
-      return;
-    }
-    await new Promise((resolve) => setTimeout(resolve, 250));
-  }
-  throw new Error(`"${word}" to click: not seen within ${timeout} ms; the page read: ${await readScreen(page)}`);
+  const spot = await poll(() => locate(page, word), timeout);
+  if (!spot)
+    throw new Error(`"${word}" to click: not seen within ${timeout} ms; the page read: ${await readScreen(page)}`);
+  await page.mouse.click(spot.x, spot.y);
 }
 
 // Waits until what the page shows satisfies `test`; returns the text read.
 export async function waitForScreen(page, test, what, timeout = 30000) {
-  const end = Date.now() + timeout;
   let text = '';
-  while (Date.now() < end) {
-    text = await readScreen(page);
-    if (test(text))
-      return text;
-    await new Promise((resolve) => setTimeout(resolve, 250));
-  }
-  throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
+  if (!(await poll(async () => test(text = await readScreen(page)), timeout)))
+    throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
+  return text;
 }
