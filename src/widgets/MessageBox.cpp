@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QQueue>
 
+#include <utility>
+
 namespace MessageBox {
 namespace {
 
@@ -52,22 +54,25 @@ void show(Icon icon, const QString& text, bool yesNo, const std::function<void(A
 #endif
 }
 
+// A box with OK alone: what follows it needs no answer.
+std::function<void(Answer)> ignoringAnswer(std::function<void()> then)
+{
+    return [then = std::move(then)](Answer) {
+        if (then)
+            then();
+    };
+}
+
 } // namespace
 
 void information(const QString& text, std::function<void()> then)
 {
-    show(Icon::Information, text, false, [then](Answer) {
-        if (then)
-            then();
-    });
+    show(Icon::Information, text, false, ignoringAnswer(std::move(then)));
 }
 
 void critical(const QString& text, std::function<void()> then)
 {
-    show(Icon::Critical, text, false, [then](Answer) {
-        if (then)
-            then();
-    });
+    show(Icon::Critical, text, false, ignoringAnswer(std::move(then)));
 }
 
 void askYesNo(const QString& text, std::function<void(Answer)> then)
