@@ -40,7 +40,7 @@ echo "Installing with apt-get (a few minutes on a new machine): ${missing[*]}"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 if ! { "${sudo[@]}" apt-get update -qq &&
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 \
         "${missing[@]}"; } >"$log" 2>&1; then
     tail -n 30 "$log" >&2
     echo "Installing failed (apt-get's last lines above)" >&2
