@@ -52,10 +52,11 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 mkdir -p "$root$project"
 
 # The caller's environment stays outside, but for what says where and how to
-# talk to it.
+# talk to it, and the project's own settings (STARQUILL_JOBS,
+# STARQUILL_BUILD_DIR, ...).
 env=(HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8
     TERM="${TERM:-dumb}")
-for name in CI STARQUILL_JOBS; do
+for name in CI QT_QPA_PLATFORM $(compgen -v STARQUILL_ || true); do
     [ -z "${!name:-}" ] || env+=("$name=${!name}")
 done
 exec unshare --mount --propagation private -- /bin/bash -c '
