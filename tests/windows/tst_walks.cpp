@@ -63,6 +63,14 @@ bool shown(const char* name)
     return w && w->isVisible();
 }
 
+// Makes the window the active one, as a click on it would, and waits until the
+// platform says so (QApplication::setActiveWindow is deprecated from Qt 6.5).
+bool activate(QWidget* w)
+{
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}
+
 // The one way the tests reach a control: its window's name and its own.
 template <class T = QWidget> T* find(const char* windowName, const char* control)
 {
@@ -370,7 +378,7 @@ private slots:
 
         // Tab walks the window in reading order and comes round again; a request refused for
         // want of a name puts the keyboard back in the name box.
-        QApplication::setActiveWindow(window("frmMain"));
+        QVERIFY(activate(window("frmMain")));
         QStringList order;
         for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
             order << QApplication::focusWidget()->objectName();
@@ -420,7 +428,7 @@ private slots:
                     ask(u"ROSE"_s, 1, 1, 1940);
                 const char* name = fromResult ? "frmDisplay" : "frmMain";
                 QWidget* leaving = window(name);
-                QApplication::setActiveWindow(leaving);
+                QVERIFY(activate(leaving));
                 // Enter from the name box, or right after the result window shows.
                 QWidget* focus = fromResult ? leaving->focusWidget() : find("frmMain", "txtName");
                 if (how[0] == 'E' || how[0] == 'R')
@@ -523,7 +531,7 @@ private slots:
         ask(u"ROSE"_s, 1, 1, 1940);
         trigger("frmDisplay", "cmdExit");
         QWidget* screen = window("frmPromotion");
-        QApplication::setActiveWindow(screen);
+        QVERIFY(activate(screen));
         QCOMPARE(screen->focusWidget(), find("frmPromotion", "cmdClose"));
         QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
         // The check box is a link that never stays ticked, by click or Space.
