@@ -33,6 +33,23 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.desktop
 list(TRANSFORM STARQUILL_LANGUAGES REPLACE "(.+)" "    <lang percentage=\"100\">\\1</lang>"
      OUTPUT_VARIABLE metainfo_languages)
 list(JOIN metainfo_languages "\n" STARQUILL_METAINFO_LANGUAGES)
+# AppStream 1.0 (Debian 13) names the maker in <developer>, and calls the older
+# <developer_name> deprecated; AppStream 0.16 (Debian 12) knows only the older.
+# The package is for the release it is built on: the form is that of its
+# appstreamcli, or 1.0's where there is none.
+find_program(STARQUILL_APPSTREAMCLI appstreamcli)
+set(appstream_version 1.0)
+if(STARQUILL_APPSTREAMCLI)
+  execute_process(COMMAND ${STARQUILL_APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version
+                  ERROR_QUIET)
+  string(REGEX MATCH "[0-9]+\\.[0-9]+(\\.[0-9]+)?" appstream_version "${appstream_version}")
+endif()
+if(appstream_version VERSION_LESS 1.0)
+  set(STARQUILL_METAINFO_DEVELOPER "<developer_name>Lantern Softwares</developer_name>")
+else()
+  string(CONCAT STARQUILL_METAINFO_DEVELOPER "<developer id=\"com.lanternsoftwares\">\n"
+         "    <name>Lantern Softwares</name>\n  </developer>")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/resources/${STARQUILL_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${STARQUILL_APP_ID}.metainfo.xml

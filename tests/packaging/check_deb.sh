@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the .deb with cpack and checks its fields, its dependencies (installed
-# runtime packages, never -dev), nothing outside /usr, an unpacked tree that
-# passes check_install.sh, a stripped program and a clean lintian report.
+# runtime packages, never -dev, among them those of every linked library),
+# nothing outside /usr, an unpacked tree that passes check_install.sh, a
+# stripped program and a lintian report clean down to its pedantic notes.
 #   check_deb.sh <build dir> <cpack command> <site root> <version>
 set -uo pipefail
 build="$1" cpack="$2" site_root="$3" version="$4"
@@ -24,8 +25,23 @@ for name in "${names[@]}"; do
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
         fail "Depends names $name, which is not installed here"
 done
-for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-lohit-deva; do
-    printf '%s\n' "${names[@]}" | grep -qx "$needed" || fail "Depends lacks $needed"
+# Every library the program links comes from a package that Depends names. The
+# names are those of this release (Debian 13 calls Qt Core libqt6core6t64,
+# Debian 12 libqt6core6), so they are read here from the built program's
+# NEEDED entries, where ld.so finds them and which package owns that file.
+program="$build/StarquillFree"
+mapfile -t linked < <(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
+printf '%s\n' "${linked[@]}" | grep -q '^libQt6Widgets\.so' || fail "StarquillFree links no Qt Widgets: ${linked[*]}"
+needed=(qt6-qpa-plugins fonts-lohit-deva)
+for library in "${linked[@]}"; do
+    path=$(ldd "$program" | awk -v l="$library" '$1 == l && $3 ~ /^\// { print $3 }')
+    # dpkg knows the file by the path its package installed, maybe under /lib.
+    owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null || dpkg -S "/usr$path" 2>/dev/null) ||
+        { fail "no package owns $library (at '$path')"; continue; }
+    needed+=("${owner%%:*}")
+done
+for name in "${needed[@]}"; do
+    printf '%s\n' "${names[@]}" | grep -qx "$name" || fail "Depends lacks $name"
 done
 
 stray=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' | grep -v '^/usr\(/\|$\)' | grep -vx /)
@@ -38,7 +54,8 @@ file "$out/root/usr/bin/StarquillFree" | grep -q ', stripped' || fail "Starquill
 lintian=$(command -v lintian)
 if [ -n "$lintian" ]; then
     # With TMPDIR in the scratch folder: lintian leaves a file behind in it.
-    lint=$(TMPDIR="$out" lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1) && ! grep -qE '^[EW]: ' <<<"$lint" ||
+    lint=$(TMPDIR="$out" lintian --fail-on error,warning,info,pedantic --display-info --pedantic \
+        --tag-display-limit 0 "$deb" 2>&1) && ! grep -qE '^[EWIP]: ' <<<"$lint" ||
         fail "lintian: $(grep -v 'root privileges' <<<"$lint")"
 fi
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
