@@ -232,7 +232,9 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
         return code && filterNameKey(*code);
     }
     if (event->type() == QEvent::InputMethod) {
-        // Text composed by an input method is typed too: filter it character by character.
+        // Text composed by an input method is typed too: filter it character
+        // by character. The box still takes the event, filtered, so that what
+        // it replaces (a word corrected) and what was being composed go.
         auto* input = static_cast<QInputMethodEvent*>(event);
         if (input->commitString().isEmpty())
             return false;
@@ -244,10 +246,10 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
             else
                 refused = true;
         }
-        m_name->insert(accepted);
+        input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
         if (refused)
             MessageBox::information(BirthData::onlyLettersMessage());
-        return true;
+        return false;
     }
     return Form::eventFilter(watched, event);
 }

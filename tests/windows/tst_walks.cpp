@@ -374,6 +374,18 @@ private slots:
         composed.setCommitString(u"नि1"_s);
         QApplication::sendEvent(name, &composed);
         QCOMPARE(name->text(), u"MAR YÉनि"_s);
+        // A word composed, then committed, is written once; a word an input
+        // method corrects (replaces) is replaced, not written again after it.
+        QInputMethodEvent preedit(u"नम"_s, {});
+        QApplication::sendEvent(name, &preedit);
+        QInputMethodEvent word;
+        word.setCommitString(u"नमस्ते"_s);
+        QApplication::sendEvent(name, &word);
+        QCOMPARE(name->text(), u"MAR YÉनिनमस्ते"_s);
+        QInputMethodEvent corrected;
+        corrected.setCommitString(u"rosé"_s, -6, 6);
+        QApplication::sendEvent(name, &corrected);
+        QCOMPARE(name->text(), u"MAR YÉनिROSÉ"_s);
         QCOMPARE(messages(), QStringList(5, u"Please Enter only Letters"_s));
 
         // Tab walks the window in reading order and comes round again; a request refused for
