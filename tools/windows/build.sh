@@ -8,6 +8,12 @@
 # Arguments go to CMake, e.g. -DSTARQUILL_BUILD_TESTS=ON.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# Qt's cross build, its patches and Wine are tried on Debian 12 only.
+release=$(. /etc/os-release && echo "${ID:-}:${VERSION_ID:-}")
+[ "$release" = debian:12 ] || {
+    echo "tools/windows/build.sh cross-builds on Debian 12 only; this is $(. /etc/os-release && echo "${PRETTY_NAME:-$release}")" >&2
+    exit 1
+}
 bash tools/setup.sh build windows
 qt="$(bash tools/windows/qt.sh)"
 build=build-windows
