@@ -220,6 +220,9 @@ private slots:
             WAIT_COMPARE(shown(), (QStringList{Box, Entry}));
             QVERIFY(type(Box, u"Return"_s));
             QTRY_VERIFY_WITH_TIMEOUT(rival->state() != program->state(), Timeout); // one ended
+            QProcess* refused = program->state() == QProcess::Running ? rival : program;
+            QCOMPARE(refused->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(refused->exitCode(), 0);
             program = program->state() == QProcess::Running ? program : rival;
         }
         if (twist == Reminder) { // the question comes before the entry window; Escape answers No
