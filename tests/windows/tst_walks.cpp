@@ -707,9 +707,12 @@ private slots:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
         QCOMPARE(compared, listing().size());
+        // The list is that of Debian's stand-ins; Windows (and Wine) draws with fonts of its own.
+#ifndef Q_OS_WIN
         if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR") &&
             !QFontDatabase::hasFamily(u"Verdana"_s))
             QCOMPARE(fitted.join(u' '), shrunk);
+#endif
         const QStringList described = descriptions();
         QSet<QString> distinct(described.begin(), described.end());
         distinct.remove(QString());
