@@ -7,9 +7,13 @@
 #include "core/Referral.h"
 #include "core/Reminder.h"
 #include "program/Program.h"
+#include "widgets/ClickableLabel.h"
 #include "widgets/Languages.h"
+#include "widgets/Layout.h"
+#include "widgets/Look.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -498,6 +502,66 @@ private slots:
         QCOMPARE(QApplication::focusWidget() == entry, !keys.contains(u'\t'));
     }
 
+    // A button's text shrinks only where the text it shows, mnemonic marks left out, leaves less
+    // than 6 px either side: here one pixel more than that, and one less.
+    void fitting_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        for (const auto& [text, shown] : {std::pair{"E&xit", "Exit"},
+                                          {"&Back", "Back"},
+                                          {"Back", "Back"},
+                                          {"Tom && &Jerry", "Tom & Jerry"}}) {
+            QTest::addRow("%s, fits", text) << QString::fromUtf8(text) << QString::fromUtf8(shown);
+            QTest::addRow("%s, short", text)
+                << QString::fromUtf8(text) << QString::fromUtf8(shown) + u'|';
+        }
+    }
+
+    void fitting()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        const bool short_ = shown.endsWith(u'|');
+        QPushButton button(text);
+        button.setFont(Look::font(Look::Font::BoldText));
+        const QFont listed = button.font();
+        button.resize(QFontMetrics(listed).horizontalAdvance(shown.remove(u'|')) + 12 - short_, 30);
+        Layout::fitText(&button);
+        QCOMPARE(button.font().pointSizeF() < listed.pointSizeF(), short_);
+    }
+
+    // The program's icon in a place of any shape: in the middle, square, as large as it fits.
+    void picture_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("square") << QSize(36, 36);
+        QTest::newRow("wide") << QSize(90, 34);
+        QTest::newRow("tall") << QSize(34, 90);
+    }
+
+    void picture()
+    {
+        QFETCH(QSize, size);
+        QLabel label;
+        label.resize(size);
+        Look::showProgramIcon(&label);
+        QImage drawn(size, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        label.render(&drawn, {}, {}, QWidget::DrawChildren);
+        QRect inked;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                inked |= qAlpha(drawn.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
+        // Twice the distance from the middle; the icon's own transparent rim is 1/34 of it.
+        const QPoint off = inked.topLeft() + inked.bottomRight() + QPoint(1, 1) -
+                           QPoint(size.width(), size.height());
+        QVERIFY2(std::max(std::abs(off.x()), std::abs(off.y())) <= 1,
+                 qPrintable(u"%1,%2"_s.arg(inked.x()).arg(inked.y())));
+        QCOMPARE(inked.width(), inked.height());
+        QVERIFY(inked.width() >= std::min(size.width(), size.height()) * 32 / 34);
+    }
+
     void linksAndPromotions()
     {
         Run run;
@@ -525,6 +589,13 @@ private slots:
         QVERIFY(drawn >= 1 && drawn <= 6);
         QCOMPARE(inFront("frmMain"), drawn % 2 ? "lblCobrand"_L1 : "lblFullBrand"_L1);
         QCOMPARE(inFront("frmDisplay"), "lblFullBrand"_L1);
+        // A screen reader reads each link as a link, by the text it shows.
+        for (const char* name : {"frmMain", "frmDisplay"})
+            for (auto* link : window(name)->findChildren<ClickableLabel*>()) {
+                QAccessibleInterface* read = QAccessible::queryAccessibleInterface(link);
+                QCOMPARE(read->role(), QAccessible::Link);
+                QCOMPARE(read->text(QAccessible::Name), link->text());
+            }
         QVERIFY(messages().isEmpty());
     }
 
