@@ -131,9 +131,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # Qt loads its platform plugin at run time, so dpkg-shlibdeps cannot see it;
-# without it the program cannot open a window. Hindi needs a Devanagari font,
-# which Qt finds through fontconfig when it draws.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-lohit-deva | fonts-noto-core")
+# without it the program cannot open a window. Qt finds fonts through
+# fontconfig when it draws: Verdana's stand-in, whose proportions the windows'
+# texts are fitted to (another sans may be all a minimal system has), and for
+# Hindi a Devanagari font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, fonts-lohit-deva | fonts-noto-core")
 include(CPack)
 # cpack and "make install" only install what was built, never build first:
 # the packaging test runs cpack beside tests that run the program, which a

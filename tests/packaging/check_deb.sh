@@ -32,7 +32,7 @@ done
 program="$build/StarquillFree"
 mapfile -t linked < <(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
 printf '%s\n' "${linked[@]}" | grep -q '^libQt6Widgets\.so' || fail "StarquillFree links no Qt Widgets: ${linked[*]}"
-needed=(qt6-qpa-plugins fonts-lohit-deva)
+needed=(qt6-qpa-plugins fonts-dejavu-core fonts-lohit-deva)
 for library in "${linked[@]}"; do
     path=$(ldd "$program" | awk -v l="$library" '$1 == l && $3 ~ /^\// { print $3 }')
     # dpkg knows the file by the path its package installed, maybe under /lib.
