@@ -69,10 +69,12 @@ bool shown(const char* name)
 
 // Makes the window the active one, as a click on it would, and waits until the
 // platform says so (QApplication::setActiveWindow is deprecated from Qt 6.5).
+// Under Wine on two busy cores activation has taken longer than QtTest's
+// default five seconds.
 bool activate(QWidget* w)
 {
     w->activateWindow();
-    return QTest::qWaitForWindowActive(w);
+    return QTest::qWaitForWindowActive(w, 30000);
 }
 
 // The one way the tests reach a control: its window's name and its own.
