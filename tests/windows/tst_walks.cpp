@@ -222,10 +222,10 @@ QStringList differences(QWidget* window, int& compared, QStringList* shrunk, boo
             continue;
         }
         if (row[6] != u"-"_s) {
-            QStringList spec = row[6].split(u' ');
-            const bool bold = spec.takeLast() == u"bold"_s;
-            const qreal points = spec.takeLast().toDouble();
-            const QString family = spec.join(u' ');
+            QStringList fontText = row[6].split(u' ');
+            const bool bold = fontText.takeLast() == u"bold"_s;
+            const qreal points = fontText.takeLast().toDouble();
+            const QString family = fontText.join(u' ');
             const QFont font = w->font();
             // Where the family is missing, one of its stand-ins.
             if (!fontsOnly &&
