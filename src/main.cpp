@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "program/Program.h"
 #include "widgets/Languages.h"
+#include "widgets/WebAccessibility.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
     // LC_MESSAGES, LANG); English otherwise. In a web page, the browser's
     // languages, which the page hands over as LANGUAGE.
     Languages::install(QLocale::system().uiLanguages());
+    // In a web page, what screen readers hear of the windows.
+    WebAccessibility::install();
     Program program;
     // Refused because another instance runs, the program has ended by now on
     // the desktop; in a page it ends once the user has read why, so the
