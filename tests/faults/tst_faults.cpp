@@ -262,25 +262,6 @@ private slots:
         ends(program);
     }
 
-    void leaving_data() // the exit screen has the focus: Return ends the program
-    {
-        QTest::addColumn<QStringList>("steps"); // keys, each bringing up the next window
-        QTest::newRow("entry, Exit button") << QStringList{u"alt+e"_s};
-        QTest::newRow("entry, Escape") << QStringList{u"Escape"_s};
-        QTest::newRow("result, Exit button") << QStringList{u"a b alt+p"_s, u"alt+e"_s};
-    }
-    void leaving()
-    {
-        QFETCH(QStringList, steps);
-        QProcess* program = launch(Program);
-        QVERIFY(next());
-        for (const QString& keys : steps) {
-            QVERIFY(type(m_window, keys));
-            QVERIFY(next());
-        }
-        ends(program);
-    }
-
     void screenReader_data() // in the language the desktop asks for
     {
         QTest::addColumn<QString>("language");
