@@ -2,49 +2,24 @@
 // Each window as a screen reader hears it: the tree of roles, names, values
 // and entries that the page mirrors, against what the windows are meant to
 // show. Offscreen; nothing blocks, opens a browser or ends the test.
-#include "TestHome.h"
-#include "program/Program.h"
+#include "WindowCase.h"
 #include "widgets/AccessibleTree.h"
-#include "widgets/MessageBox.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDateTime Now(QDate(2026, 12, 6), QTime(12, 0));
+using namespace WindowCase;
+
 const QString Markup = u"<b>x</b><img src=x onerror=alert(1)>"_s;
-
-QWidget* window(const char* name)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    return nullptr;
-}
-
-template <class T = QWidget> T* find(const char* windowName, const char* control)
-{
-    QWidget* w = window(windowName);
-    return w ? w->findChild<T*>(QLatin1String(control)) : nullptr;
-}
 
 // The tree's lines without the focus, which depends on whether the platform
 // activated the window; the focus has a test of its own.
@@ -118,13 +93,13 @@ class AccessibleTreeTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_settings;
+    Settings m_settings;
 
 public:
     static void initMain() { useOwnHome(); }
 
 public slots:
-    void open(const QUrl&) {}
+    void open(const QUrl&) {} // no browser
 
 private slots:
     void initTestCase()
@@ -139,19 +114,8 @@ private slots:
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     }
 
-    void init()
-    {
-        m_settings = std::make_unique<QTemporaryDir>();
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
-        MessageBox::setTestMode(true);
-    }
-
-    void cleanup()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_settings.reset();
-    }
+    void init() { m_settings.begin(); }
+    void cleanup() { m_settings.end(); }
 
     void trees_data()
     {
@@ -180,17 +144,15 @@ private slots:
             MessageBox::setTestMode(false);
             readModal();
         }
-        QTemporaryDir folder;
-        Program program(folder.filePath(u"lock"_s));
-        program.setExitHandler([] {});
-        program.start(Now);
+        Run run;
         MessageBox::setTestMode(false);
         const auto quiet = qScopeGuard([] { MessageBox::setTestMode(true); });
         if (stage == "entry window") {
             lines = heard(window("frmMain"));
             // A line marked "[co-brand]" or "[full-brand]" holds when the
             // draw put that promotion in front; the other one is hidden.
-            const QString front = program.coBrandNumber() % 2 ? u"[co-brand]"_s : u"[full-brand]"_s;
+            const QString front =
+                run.program.coBrandNumber() % 2 ? u"[co-brand]"_s : u"[full-brand]"_s;
             QStringList kept;
             for (const QString& line : tree)
                 if (!line.startsWith(u'['))
@@ -202,19 +164,15 @@ private slots:
             readModal();
             QTest::keyClick(find("frmMain", "txtName"), Qt::Key_3);
         } else if (stage != "update question") {
-            find<QLineEdit>("frmMain", "txtName")->setText(u"ROSE"_s);
-            find<QComboBox>("frmMain", "cboDate")->setCurrentIndex(22);
-            find<QComboBox>("frmMain", "cboMonth")->setCurrentIndex(6);
-            find<QComboBox>("frmMain", "cboYear")->setCurrentText(u"1946"_s);
-            find<QPushButton>("frmMain", "cmdNext")->click();
+            ask(u"ROSE"_s, 23, 7, 1946);
             if (stage == "reading")
                 lines = heard(window("frmDisplay"));
             if (stage == "About box") {
                 readModal();
-                find<QAction>("frmDisplay", "mnuAbout")->trigger();
+                trigger("frmDisplay", "mnuAbout");
             }
             if (stage == "exit screen") {
-                find<QPushButton>("frmDisplay", "cmdExit")->click();
+                trigger("frmDisplay", "cmdExit");
                 lines = heard(window("frmPromotion"));
             }
         }
@@ -225,10 +183,7 @@ private slots:
     // Every entry of the three lists, in order, as the page offers them.
     void listEntries()
     {
-        QTemporaryDir folder;
-        Program program(folder.filePath(u"lock"_s));
-        program.setExitHandler([] {});
-        program.start(Now);
+        Run run;
         QStringList days, months, years;
         for (int day = 1; day <= 31; ++day)
             days << QString::number(day);
@@ -271,15 +226,11 @@ private slots:
     void focusFollowsTab()
     {
         QFETCH(QStringList, order);
-        QTemporaryDir folder;
-        Program program(folder.filePath(u"lock"_s));
-        program.setExitHandler([] {});
-        program.start(Now);
+        Run run;
         if (QByteArray(QTest::currentDataTag()) == "exit screen")
-            find<QPushButton>("frmMain", "cmdExit")->click();
+            trigger("frmMain", "cmdExit");
         QWidget* w = window(order.size() == 7 ? "frmMain" : "frmPromotion");
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w, 30000));
+        QVERIFY(activate(w));
         QStringList heard;
         for (qsizetype i = 0; i < order.size(); ++i) {
             heard << focused(AccessibleTree::of(w));
@@ -292,16 +243,12 @@ private slots:
     // is heard as the characters it is made of.
     void markupStaysText()
     {
-        QTemporaryDir folder;
-        Program program(folder.filePath(u"lock"_s));
-        program.setExitHandler([] {});
-        program.start(Now);
+        Run run;
         find<QLineEdit>("frmMain", "txtName")->setText(Markup);
         QCOMPARE(valueOf(AccessibleTree::of(window("frmMain")), u"Name"_s), Markup);
-        find<QPushButton>("frmMain", "cmdExit")->click();
+        trigger("frmMain", "cmdExit");
         QWidget* screen = window("frmPromotion");
-        screen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(screen, 30000));
+        QVERIFY(activate(screen));
         for (const char* name : {"txtName", "txtFriendName"}) {
             QWidget* box = find("frmPromotion", name);
             box->setFocus();

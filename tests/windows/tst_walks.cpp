@@ -3,106 +3,41 @@
 // wrong: start-up, the road to a reading and back, the key rules, leaving,
 // the links, the About box, the exit screen, and every text translated and
 // whole. Offscreen; nothing blocks, opens a browser or ends the test.
-#include "TestHome.h"
+#include "WindowCase.h"
 #include "core/Referral.h"
 #include "core/Reminder.h"
-#include "program/Program.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Languages.h"
 #include "widgets/Layout.h"
 #include "widgets/Look.h"
-#include "widgets/MessageBox.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
-#include <QSettings>
 #include <QStyleOptionComboBox>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QTranslator>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDateTime Now(QDate(2026, 12, 6), QTime(12, 0));
+using namespace WindowCase;
+
 const QString ReminderKey = u"Settings/LastReminderDate"_s;
 
 QString page(const QString& key)
 {
     return u"https://www.lanternsoftwares.com/starquill-free/ssd.php?page="_s + key;
-}
-
-// The loaded top-level window of that name, shown or hidden, or null.
-QWidget* window(const char* name)
-{
-    // Unloaded windows are deleted later: let that happen first.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    return nullptr;
-}
-
-bool shown(const char* name)
-{
-    const QWidget* w = window(name);
-    return w && w->isVisible();
-}
-
-// Makes the window the active one, as a click on it would, and waits until the
-// platform says so (QApplication::setActiveWindow is deprecated from Qt 6.5).
-// Under Wine on two busy cores activation has taken longer than QtTest's
-// default five seconds.
-bool activate(QWidget* w)
-{
-    w->activateWindow();
-    return QTest::qWaitForWindowActive(w, 30000);
-}
-
-// The one way the tests reach a control: its window's name and its own.
-template <class T = QWidget> T* find(const char* windowName, const char* control)
-{
-    QWidget* w = window(windowName);
-    return w ? w->findChild<T*>(QLatin1String(control)) : nullptr;
-}
-
-void trigger(const char* windowName, const char* control)
-{
-    if (auto* action = find<QAction>(windowName, control))
-        action->trigger();
-    else if (auto* button = find<QPushButton>(windowName, control))
-        button->click();
-    else if (QWidget* widget = find(windowName, control))
-        QTest::mouseClick(widget, Qt::LeftButton);
-    else
-        QFAIL(control);
-}
-
-void ask(const QString& name, int day, int month, int year, const char* through = "cmdNext")
-{
-    find<QLineEdit>("frmMain", "txtName")->setText(name);
-    find<QComboBox>("frmMain", "cboDate")->setCurrentIndex(day - 1);
-    find<QComboBox>("frmMain", "cboMonth")->setCurrentIndex(month - 1);
-    find<QComboBox>("frmMain", "cboYear")->setCurrentText(QString::number(year));
-    trigger("frmMain", through);
 }
 
 QStringList messages()
@@ -112,20 +47,6 @@ QStringList messages()
         texts.append(shown.text);
     return texts;
 }
-
-// One run of the program; ending it is only counted.
-struct Run
-{
-    QTemporaryDir folder;
-    int exits = 0;
-    Program program{folder.filePath(u"lock"_s)};
-
-    Run()
-    {
-        program.setExitHandler([this] { ++exits; });
-        program.start(Now);
-    }
-};
 
 // Adds every text a window shows to `texts` (caption, labels, buttons, frames, menus, months,
 // the exit screen's boxes), and to `cut` each that does not fit its control in the font it is
@@ -293,8 +214,8 @@ class WindowWalks : public QObject
 {
     Q_OBJECT
 
-    QStringList m_opened;                      // the addresses handed to the browser
-    std::unique_ptr<QTemporaryDir> m_settings; // the case's own
+    QStringList m_opened; // the addresses handed to the browser
+    Settings m_settings;
 
     QStringList opened() { return std::exchange(m_opened, {}); }
 
@@ -317,21 +238,8 @@ private slots:
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     }
 
-    void init()
-    {
-        // Each case starts from empty settings of its own, kept in a file on
-        // every platform: cases share neither a file nor, under Wine, the registry.
-        m_settings = std::make_unique<QTemporaryDir>();
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
-        MessageBox::setTestMode(true); // no answer left from the case before
-    }
-
-    void cleanup()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_settings.reset();
-    }
+    void init() { m_settings.begin(); }
+    void cleanup() { m_settings.end(); }
 
     // The reminder asked, answered and its date stored through the settings.
     void startUp_data()
