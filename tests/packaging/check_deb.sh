@@ -40,9 +40,12 @@ for library in "${linked[@]}"; do
         { fail "no package owns $library (at '$path')"; continue; }
     needed+=("${owner%%:*}")
 done
+lacking=0
 for name in "${needed[@]}"; do
-    printf '%s\n' "${names[@]}" | grep -qx "$name" || fail "Depends lacks $name"
+    printf '%s\n' "${names[@]}" | grep -qx "$name" || { fail "Depends lacks $name"; lacking=1; }
 done
+# Seen once, on a fresh Debian 12, and not again: what the package was made from.
+[ $lacking -eq 0 ] || { echo "Depends: $(field Depends)"; echo "NEEDED: ${linked[*]}"; cat "$out/cpack.log"; }
 
 stray=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' | grep -v '^/usr\(/\|$\)' | grep -vx /)
 [ -z "$stray" ] || fail "package installs outside /usr: $stray"
