@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -93,6 +94,15 @@ struct Run
         program.start(Now);
     }
 };
+
+// Every web address the program opens goes to the receiver's slot "open(QUrl)", never to a
+// browser; with null, to the browser again.
+inline void catchAddresses(QObject* receiver)
+{
+    for (const char* scheme : {"http", "https"})
+        receiver ? QDesktopServices::setUrlHandler(QLatin1String(scheme), receiver, "open")
+                 : QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
 
 // Each case starts from empty settings of its own, kept in a file on every
 // platform: cases share neither a file nor, under Wine, the registry.

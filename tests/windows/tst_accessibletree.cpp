@@ -5,7 +5,6 @@
 #include "WindowCase.h"
 #include "widgets/AccessibleTree.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -102,17 +101,8 @@ public slots:
     void open(const QUrl&) {} // no browser
 
 private slots:
-    void initTestCase()
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-
-    void cleanupTestCase()
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
+    void initTestCase() { catchAddresses(this); }
+    void cleanupTestCase() { catchAddresses(nullptr); }
 
     void init() { m_settings.begin(); }
     void cleanup() { m_settings.end(); }

@@ -11,7 +11,6 @@
 #include "widgets/Look.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -224,17 +223,8 @@ public slots:
     void open(const QUrl& url) { m_opened.append(url.toString(QUrl::FullyEncoded)); }
 
 private slots:
-    void initTestCase()
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-
-    void cleanupTestCase()
-    {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
+    void initTestCase() { catchAddresses(this); }
+    void cleanupTestCase() { catchAddresses(nullptr); }
 
     void init() { m_settings.begin(); }
     void cleanup() { m_settings.end(); }
