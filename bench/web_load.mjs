@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // How long the page takes to show Starquill's first window, and how many
-// bytes it costs, from a local server in headless chromium with a cold cache
-// (a fresh profile each round). The first window counts as shown when the
-// page's centre takes one of the entry window's colours. The server sends
-// the files plain or gzipped, as most static hosts do.
+// bytes it costs, from tools/web/serve.py in headless chromium: cold (a fresh
+// profile each round), sent plain and sent compressed as serve.py does, then,
+// in the same profile after a browser restart, from the service worker's
+// cache. The first window counts as shown when the page's centre takes one
+// of the entry window's colours.
 //   node bench/web_load.mjs <site folder> [rounds]
-import { freshProfile, launch, serve } from '../tests/web/lib.mjs';
+import { freshProfile, launch } from '../tests/web/lib.mjs';
+import { startServer } from '../tests/web/serve.mjs';
 import fs from 'node:fs';
 
 const site = process.argv[2];
@@ -27,27 +29,44 @@ async function pixel(page, x, y) {
   }, png);
 }
 
-async function round(gzip) {
-  const server = await serve(site, { gzip });
+// Milliseconds from asking for the page to its first window.
+async function firstWindow(page, address) {
+  const { width, height } = page.viewport();
+  const started = Date.now();
+  await page.goto(address);
+  for (;;) {
+    const colour = await pixel(page, Math.floor(width / 2), Math.floor(height / 2));
+    if (windowColours.some((c) => near(c, colour)))
+      return Date.now() - started;
+    if (Date.now() - started > 60000)
+      throw new Error(`no window after 60 s (centre ${colour})`);
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+}
+
+const sentSince = async (server, before) =>
+  (await server.settled()).slice(before).reduce((sum, answer) => sum + answer.bytes, 0);
+
+// One round: the cold visit and, when `cached`, the visit after a restart.
+async function round(plain, cached) {
+  const server = await startServer(site, plain ? ['--plain'] : []);
   const profile = freshProfile();
-  const browser = await launch(profile);
+  let browser = await launch(profile);
   try {
-    const page = await browser.newPage();
-    const { width, height } = page.viewport();
-    const started = Date.now();
-    await page.goto(server.address_);
-    for (;;) {
-      const colour = await pixel(page, Math.floor(width / 2), Math.floor(height / 2));
-      if (windowColours.some((c) => near(c, colour)))
-        break;
-      if (Date.now() - started > 60000)
-        throw new Error(`no window after 60 s (centre ${colour})`);
-      await new Promise((resolve) => setTimeout(resolve, 20));
-    }
-    return { ms: Date.now() - started, bytes: server.sent };
+    const cold = { ms: await firstWindow(await browser.newPage(), server.address), bytes: await sentSince(server, 0) };
+    if (!cached)
+      return [cold];
+    // The service worker has kept the site once it is ready.
+    await (await browser.pages()).at(-1).evaluate(() => navigator.serviceWorker.ready);
+    await browser.close();
+    browser = await launch(profile);
+    const before = (await server.settled()).length;
+    const page = (await browser.pages())[0] || (await browser.newPage());
+    const ms = await firstWindow(page, server.address);
+    return [cold, { ms, bytes: await sentSince(server, before) }];
   } finally {
     await browser.close();
-    server.close();
+    await server.stop();
     fs.rmSync(profile, { recursive: true, force: true });
   }
 }
@@ -58,14 +77,24 @@ const median = (values) => {
   return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 
-console.log(`First window, cold cache, median of ${rounds} rounds`);
-console.log('served      first window ms   bytes sent');
-for (const gzip of [false, true]) {
-  const results = [];
-  for (let i = 0; i < rounds; ++i)
-    results.push(await round(gzip));
+function report(what, results) {
   const ms = median(results.map((r) => r.ms));
   const bytes = median(results.map((r) => r.bytes));
-  console.log(`${gzip ? 'gzipped' : 'plain  '}     ${String(ms).padStart(15)}   ${String(bytes).padStart(10)}` +
+  console.log(`${what.padEnd(26)} ${String(ms).padStart(15)}   ${String(bytes).padStart(10)}` +
               `   (each: ${results.map((r) => r.ms).join(' ')})`);
 }
+
+console.log(`First window, median of ${rounds} rounds`);
+console.log('served                     first window ms   bytes sent');
+const plain = [];
+const cold = [];
+const cached = [];
+for (let i = 0; i < rounds; ++i) {
+  plain.push((await round(true, false))[0]);
+  const [first, second] = await round(false, true);
+  cold.push(first);
+  cached.push(second);
+}
+report('plain, cold', plain);
+report('compressed, cold', cold);
+report('from the worker\'s cache', cached);

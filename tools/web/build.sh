@@ -3,7 +3,8 @@
 # Builds Starquill for the browser on Debian 12: installs Debian's emscripten,
 # cross-builds Qt for WebAssembly once (tools/web/qt.sh, cached per user),
 # then the program into build-web/, and leaves the site in build-web/site:
-#   index.html, StarquillFree.js, StarquillFree.wasm, qtloader.js, favicon.png
+#   index.html, StarquillFree.js, StarquillFree.wasm, qtloader.js, favicon.png,
+#   the manifest and its icons, the service worker, and .gz and .br copies
 # Serve it with tools/web/serve.sh. Arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
