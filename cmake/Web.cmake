@@ -39,7 +39,6 @@ function(starquill_look_colour name variable)
 endfunction()
 starquill_look_colour(DarkPlum STARQUILL_THEME_COLOUR)
 starquill_look_colour(Charcoal STARQUILL_BACKGROUND_COLOUR)
-configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html.in ${PROJECT_BINARY_DIR}/index.html @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/manifest.json.in ${PROJECT_BINARY_DIR}/manifest.webmanifest
                @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/icons/hicolor/64x64/apps/com.lanternsoftwares.Starquill.png
@@ -60,10 +59,19 @@ foreach(size 192 512)
   list(APPEND site_icons ${PROJECT_BINARY_DIR}/icon-${size}.png)
 endforeach()
 
+set(program_file $<TARGET_FILE:StarquillFree>)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/index.html
+  COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/resources/web/index.html.in
+          -DOUTPUT=${PROJECT_BINARY_DIR}/index.html -DWASM=${PROJECT_BINARY_DIR}/StarquillFree.wasm
+          -DSTARQUILL_WEB_TARGET=${STARQUILL_WEB_TARGET} -DSTARQUILL_THEME_COLOUR=${STARQUILL_THEME_COLOUR}
+          -P ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
+  DEPENDS StarquillFree ${program_file} ${PROJECT_SOURCE_DIR}/resources/web/index.html.in
+          ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
+  VERBATIM)
+
 # Everything the service worker keeps.
 set(site_files index.html StarquillFree.js StarquillFree.wasm qtloader.js favicon.png manifest.webmanifest
                icon-192.png icon-512.png)
-set(program_file $<TARGET_FILE:StarquillFree>)
 list(TRANSFORM site_files PREPEND ${PROJECT_BINARY_DIR}/ OUTPUT_VARIABLE site_paths)
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${PROJECT_BINARY_DIR} "-DFILES=${site_files}" -DVERSION=${PROJECT_VERSION}

@@ -200,9 +200,23 @@ try {
   });
 
   await step('a cold visit: the window, the whole site kept, at most 3.5 MB sent; installable', async () => {
+    // Every text of the loading line, as it comes.
+    await page.evaluateOnNewDocument(() => {
+      window.loadingLines = [];
+      new MutationObserver((records) => {
+        for (const record of records)
+          if (record.target.id === 'message')
+            window.loadingLines.push(...Array.from(record.addedNodes, (node) => node.textContent));
+      }).observe(document, { subtree: true, childList: true });
+    });
     const before = (await server.settled()).length;
     await page.goto(server.address);
     await waitForScreen(page, entryShown, 'the entry window', 60000);
+    // The .wasm's bytes counted in percent up to the whole, though it came compressed.
+    const lines = await page.evaluate(() => window.loadingLines);
+    const percents = lines.map((line) => /(\d+) %$/.exec(line)).filter(Boolean).map((found) => Number(found[1]));
+    assert.ok(percents.length > 2 && percents.at(-1) === 100, `the loading line: ${lines.join(' | ')}`);
+    assert.ok(percents.every((p, i) => p <= 100 && (i === 0 || p >= percents[i - 1])), `${percents}`);
     assert.equal(wasmHeaders.length, 1, 'the .wasm fetched once');
     assert.equal(wasmHeaders[0]['content-type'], 'application/wasm');
     assert.equal(wasmHeaders[0]['content-encoding'], 'br');
