@@ -24,6 +24,11 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 root="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/debian13-root"
+mkdir -p "$(dirname "$root")"
+# Two first calls at once (two builds, a build and CI): one makes the root, the
+# other waits for it rather than remove it half made.
+exec 9>"$root.lock"
+flock 9
 if [ ! -f "$root/.complete" ]; then
     bash "$project/tools/setup.sh" debootstrap
     echo "Making a Debian 13 root in $root (once; its log is $root.log)" >&2
@@ -48,6 +53,8 @@ EOF
     touch "$root/.complete"
     echo "Debian 13 root made in $((SECONDS - start)) s, $(du -sh "$root" | cut -f1)" >&2
 fi
+flock -u 9
+exec 9>&-
 cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 mkdir -p "$root$project"
 

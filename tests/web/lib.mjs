@@ -73,8 +73,8 @@ export async function launch(profile, { languages } = {}) {
 }
 
 // What Tesseract reads in one picture of the page, once per list of
-// arguments: Qt draws the windows into a canvas, and Qt 6.4 shows nothing of
-// them to the page's accessibility tree or text.
+// arguments: Qt draws the windows' contents into a canvas, of which the
+// page's text holds nothing.
 async function ocr(page, ...runs) {
   const picture = path.join(os.tmpdir(), `starquill-screen-${process.pid}.png`);
   await page.screenshot({ path: picture });

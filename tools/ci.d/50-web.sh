@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The browser build: cross-builds Qt for WebAssembly when its cache is missing
-# (once), then the page with warnings as errors (tools/web/build.sh), and
-# drives it in Debian's chromium (the web_page test in build-web).
+# The browser build: Qt for WebAssembly cross-built when its cache is missing
+# (once), then the page with warnings as errors (tools/web/build.sh, in a
+# Debian 13 root on other systems), and the page driven in this system's
+# chromium (the web_page test in build-web).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/setup.sh build web web-test
+bash tools/setup.sh cmake web-test
 # npm comes with Node.js from most sources, Debian's aside.
 command -v npm >/dev/null || bash tools/setup.sh npm
 bash tools/web/build.sh -DSTARQUILL_WERROR=ON

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Cross-builds Qt for WebAssembly with Debian's emscripten, from Debian's own
-# qt6-base source at the version of the installed host Qt (whose moc, rcc and
-# uic the cross build uses), once per version and set of options, into the
-# per-user cache beside the Windows build; prints its prefix. Messages go to
-# stderr; the build log is kept next to the cache.
+# Cross-builds Qt for WebAssembly with Debian 13's emscripten, from Debian's
+# own qt6-base source at the version of the installed host Qt (whose moc, rcc
+# and uic the cross build uses), once per version, set of options and set of
+# patches (tools/web/patches, applied in name order), into the per-user cache;
+# prints its prefix. Messages go to stderr; the build log is kept next to the
+# cache. tools/web/build.sh runs it on Debian 13, in a root of that release on
+# other systems.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 bash "$here/../setup.sh" build web >&2
@@ -28,18 +30,19 @@ options=(
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_style_stylesheet=OFF
 )
-# The platform plugin carries three fonts; the program never shows the
-# monospaced one. (Qt loads them in order and stops
-# at the first missing, so it goes from the list as well as the resources.)
-patch_source() {
-    sed -i '/DejaVuSansMono\.ttf/d' "$1/src/plugins/platforms/wasm/CMakeLists.txt" \
-        "$1/src/plugins/platforms/wasm/qwasmfontdatabase.cpp"
+# Each change to Qt's source is a patch headed by why it is made.
+patches=("$here"/patches/*.patch)
+apply_patches() {
+    local patch
+    for patch in "${patches[@]}"; do
+        patch -p1 --batch --forward --no-backup-if-mismatch -d "$1" <"$patch" || return 1
+    done
 }
-key="$( (printf '%s\n' "${options[@]}"; declare -f patch_source
+key="$( (printf '%s\n' "${options[@]}"; cat "${patches[@]}"
     cat "$emsdk/upstream/emscripten/emscripten-version.txt") | sha256sum | cut -c1-12)"
 prefix="${XDG_CACHE_HOME:-$HOME/.cache}/starquill/qt-wasm-$version-$key"
 prepare() {
-    source "$here/env.sh" && export EMSDK="$emsdk" && patch_source "$1"
+    source "$here/env.sh" && export EMSDK="$emsdk" && apply_patches "$1"
 }
 source "$here/../qt-cache.sh"
 qt_cached_build WebAssembly "$prefix" prepare -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${options[@]}"
