@@ -56,7 +56,6 @@ fi
 flock -u 9
 exec 9>&-
 cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-mkdir -p "$root$project"
 
 # The caller's environment stays outside, but for what says where and how to
 # talk to it, and the project's own settings (STARQUILL_JOBS,
@@ -75,6 +74,8 @@ exec unshare --mount --propagation private -- /bin/bash -c '
     mount --rbind /dev "$root/dev"
     mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
     mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
+    # Made after the mounts, so that a project under /tmp finds its place too.
+    mkdir -p "$root$project"
     mount --bind "$project" "$root$project"
     exec chroot "$root" /usr/bin/env -i "$@"
 ' bash "$root" "$project" "${env[@]}" /bin/bash -c 'cd "$0" && exec "$@"' "$project" "$@"
