@@ -10,7 +10,13 @@
 qt_cached_build() {
     local target="$1" prefix="$2" prepare="$3"
     shift 3
+    # Two builds at once (a developer's and CI's) would remove each other's
+    # half-built Qt: the second waits for the first and then takes its Qt.
+    mkdir -p "$(dirname "$prefix")"
+    exec 8>"$prefix.lock"
+    flock 8
     if [ -f "$prefix/.complete" ]; then
+        exec 8>&-
         echo "$prefix"
         return 0
     fi
@@ -34,6 +40,7 @@ qt_cached_build() {
     }
     rm -rf "$work"
     touch "$prefix/.complete"
+    exec 8>&-
     local took=$((SECONDS - start))
     echo "Qt for $target built in $((took / 60)) min $((took % 60)) s, $(du -sh "$prefix" | cut -f1)" >&2
     echo "$prefix"
