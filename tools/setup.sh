@@ -38,8 +38,23 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing with apt-get (a few minutes on a new machine): ${missing[*]}"
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-if ! { "${sudo[@]}" apt-get update -qq &&
+trap 'rm -f "$log" "$log.update"' EXIT
+# Two installs at once (two builds, a build and CI in one root) take turns.
+# The install waits for another's lock by itself; the update gives up at
+# once, and is tried again for up to ten minutes.
+update() {
+    for _ in $(seq 60); do
+        if "${sudo[@]}" apt-get update -qq >"$log.update" 2>&1; then
+            cat "$log.update"
+            return 0
+        fi
+        cat "$log.update"
+        grep -q "Could not get lock" "$log.update" || return 1
+        sleep 10
+    done
+    return 1
+}
+if ! { update &&
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 \
         "${missing[@]}"; } >"$log" 2>&1; then
     tail -n 30 "$log" >&2
