@@ -111,8 +111,10 @@ enable_testing()
 add_test(NAME web_page COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR})
 # The site as tools/web/serve.py sends it and as its service worker keeps it.
 add_test(NAME web_offline COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR} offline.mjs)
-# Both install the site into the same folder.
-set_tests_properties(web_page web_offline PROPERTIES TIMEOUT 900 RESOURCE_LOCK web_site)
+# The windows as a screen reader hears them in the page.
+add_test(NAME web_tree COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR} tree.mjs)
+# All install the site into the same folder.
+set_tests_properties(web_page web_offline web_tree PROPERTIES TIMEOUT 900 RESOURCE_LOCK web_site)
 
 # A page sees none of the system's fonts and Qt brings only Latin ones: Hindi's
 # Devanagari font comes with the program, from Debian's fonts-lohit-deva

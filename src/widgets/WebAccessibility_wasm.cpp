@@ -231,6 +231,23 @@ private:
         return val::undefined();
     }
 
+    // Qt's frame around the window's canvas: its title bar repeats what the
+    // window's own node is named, with a picture and a close box drawn
+    // for the mouse, and its draggable contents would be heard as a group
+    // around the window.
+    static void quietenFrame(const val& container)
+    {
+        const val frame = container.call<val>("closest", std::string(".qt-window"));
+        if (!isElement(frame))
+            return;
+        val title = frame.call<val>("querySelector", std::string(".title-bar"));
+        if (isElement(title))
+            setAttribute(title, "aria-hidden", "true");
+        val contents = frame.call<val>("querySelector", std::string(".qt-window-contents"));
+        if (isElement(contents))
+            setAttribute(contents, "role", "none");
+    }
+
     bool syncWindow(QWidget* window, const Node& tree, Copy& copy)
     {
         val container = containerOf(window);
@@ -241,6 +258,7 @@ private:
             copy.root = document().call<val>("createElement", std::string("div"));
             copy.root.set("className", std::string("starquill-a11y"));
             container.call<void>("appendChild", copy.root);
+            quietenFrame(container);
         }
         // Anything else there is Qt's (its button that would turn on its own
         // copy): out of sight and out of the tree, but left in place.
@@ -273,13 +291,18 @@ private:
                       std::map<QAccessible::Id, Element>& before,
                       std::map<QAccessible::Id, Element>& now)
     {
-        for (int i = 0; i < node.children.size(); ++i) {
-            const Node& child = node.children[i];
+        // Qt's text field, where it stands in for a text box, is not one of
+        // the nodes: it keeps its place beside the box.
+        val at = parent["firstElementChild"];
+        for (const Node& child : node.children) {
             Element& made = element(child, before, now);
             // Placed within its parent's element.
             write(made.element, child, child.place.translated(-node.place.topLeft()), scale, &made);
-            const val at = parent["children"][i];
-            if (!made.element.strictlyEquals(at))
+            while (isElement(at) && isElement(m_input) && at.strictlyEquals(m_input))
+                at = at["nextElementSibling"];
+            if (made.element.strictlyEquals(at))
+                at = at["nextElementSibling"];
+            else
                 parent.call<void>("insertBefore", made.element, isElement(at) ? at : val::null());
             syncChildren(made.element, child, scale, before, now);
         }
@@ -399,7 +422,9 @@ private:
     // The element of the control with the program's focus gets the page's
     // focus, so that a screen reader says what Tab reached. A text box is
     // the exception: Qt types into a text field of its own, which has the
-    // page's focus then and is named here after the box.
+    // page's focus then: named after the box, it takes the box's place in
+    // the window's copy, so that a reader finds it among the window's
+    // controls.
     void followFocus()
     {
         const Node* focused = nullptr;
@@ -433,11 +458,10 @@ private:
         }
         if (typing) {
             // One text box in the tree: Qt's, while it stands in.
-            if (isElement(m_inputCover))
-                setFlag(m_inputCover, "aria-hidden", false);
             setAttribute(input, "aria-label", text(focused->name));
             m_standIn = in->elements.at(id).element;
             setFlag(m_standIn, "aria-hidden", true);
+            standIn(input, m_standIn);
             return;
         }
         if (focused) {
@@ -445,8 +469,36 @@ private:
             options.set("preventScroll", true);
             in->elements.at(id).element.call<void>("focus", options);
         }
-        if (isElement(input) && !document()["activeElement"].strictlyEquals(input))
+        // Wherever it is, in the page or in a copy.
+        if (isElement(input) && !input.call<bool>("matches", std::string(":focus")))
             coverTextField(input);
+    }
+
+    // Puts Qt's text field where the box's element is, over the same place.
+    // Moving an element takes the page's focus from it: it gets it back.
+    void standIn(val& input, val& box)
+    {
+        if (!input["parentNode"].strictlyEquals(box["parentNode"]) ||
+            !box["nextElementSibling"].strictlyEquals(input)) {
+            box["parentNode"].call<void>("insertBefore", input, box["nextElementSibling"]);
+            val options = val::object();
+            options.set("preventScroll", true);
+            input.call<void>("focus", options);
+        }
+        for (const char* edge : {"left", "top", "width", "height"})
+            input["style"].set(edge, box["style"][edge]);
+        if (isElement(m_inputCover)) {
+            m_inputCover.call<void>("remove");
+            m_inputCover = val::undefined();
+        }
+        if (!m_keysGuarded) {
+            // Keys typed there are Qt's text field's, which passes them on
+            // itself: the window they would bubble up to must not get them twice.
+            m_keysGuarded = true;
+            const val guard = val::module_property("starquillKeepKeyInField");
+            input.call<void>("addEventListener", std::string("keydown"), guard);
+            input.call<void>("addEventListener", std::string("keyup"), guard);
+        }
     }
 
     // Takes Qt's text field out of the tree while no text box uses it. The
@@ -482,10 +534,17 @@ private:
     val m_standIn = val::undefined();
     val m_input = val::undefined();
     val m_inputCover = val::undefined();
+    bool m_keysGuarded = false;
     bool m_scheduled = false;
 };
 
 Mirror* s_mirror = nullptr;
+
+// Qt's own listeners on its text field have had the key by then.
+void keepKeyInField(val event)
+{
+    event.call<void>("stopPropagation");
+}
 
 void onAccessibilityUpdate(QAccessibleEvent*)
 {
@@ -509,4 +568,5 @@ void install()
 EMSCRIPTEN_BINDINGS(starquill_accessibility)
 {
     emscripten::function("starquillAccessibleEvent", &WebAccessibility::onPageEvent);
+    emscripten::function("starquillKeepKeyInField", &WebAccessibility::keepKeyInField);
 }

@@ -136,3 +136,81 @@ export async function waitForScreen(page, test, what, timeout = 30000) {
     throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
   return text;
 }
+
+// The page as Chromium hands it to a screen reader: its accessibility tree
+// (CDP's Accessibility.getFullAXTree), folded as a reader presents it. Nodes
+// Chromium leaves out of it, and unnamed containers, give their children to
+// their parent; a control keeps no text nodes of its own, as it is named by
+// them; a list's options hang from the list. Each node: role, name, value,
+// description, the states that are set (focused, disabled, modal, checked,
+// multiline) and children.
+const sessions = new WeakMap();
+const passedThrough = new Set(['generic', 'none', 'presentation', 'MenuListPopup', 'LineBreak', 'Canvas']);
+const namedByText = new Set(['button', 'link', 'menuitem', 'checkbox', 'option', 'textbox', 'combobox',
+                             'MenuListOption', 'heading']);
+const states = ['focused', 'disabled', 'modal', 'checked', 'multiline'];
+
+export async function readTree(page) {
+  if (!sessions.has(page))
+    sessions.set(page, await page.createCDPSession());
+  const { nodes } = await sessions.get(page).send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const fold = (id) => {
+    const node = byId.get(id);
+    if (!node)
+      return [];
+    const role = node.role?.value || '';
+    if (role === 'InlineTextBox')
+      return [];
+    let children = (node.childIds || []).flatMap(fold);
+    const name = node.name?.value || '';
+    if (node.ignored || (passedThrough.has(role) && !name))
+      return children;
+    if (namedByText.has(role))
+      children = children.filter((child) => child.role !== 'text');
+    const folded = { role: { StaticText: 'text', MenuListOption: 'option' }[role] || role, name,
+                     value: String(node.value?.value ?? ''), description: node.description?.value || '',
+                     children };
+    for (const property of node.properties || [])
+      if (states.includes(property.name) && property.value.value === true)
+        folded[property.name] = true;
+    return [folded];
+  };
+  return fold(nodes[0].nodeId)[0];
+}
+
+// Every node of a tree, in the order a reader meets them.
+export function allNodes(node) {
+  return [node, ...node.children.flatMap(allNodes)];
+}
+
+// One line a node, indented two blanks a level: role "name", = "value"
+// where there is one, : "description", a list's options as [first .. last:
+// count], then its states. Runs of blanks fold into one, as a reader says them.
+export function describeTree(node, depth = 0) {
+  const q = (text) => JSON.stringify(text.replace(/\s+/g, ' ').trim());
+  const options = node.children.filter((child) => child.role === 'option');
+  let line = `${'  '.repeat(depth)}${node.role} ${q(node.name)}`;
+  if (node.value || ['textbox', 'combobox'].includes(node.role))
+    line += ` = ${q(node.value)}`;
+  if (node.description)
+    line += ` : ${q(node.description)}`;
+  if (options.length)
+    line += ` [${options[0].name} .. ${options.at(-1).name}: ${options.length}]`;
+  for (const state of states)
+    if (node[state])
+      line += ` ${state}`;
+  return [line, ...node.children.filter((child) => child.role !== 'option')
+    .flatMap((child) => describeTree(child, depth + 1))];
+}
+
+// Waits until the tree satisfies `test` (which answers something truthy,
+// returned); the tree read last is in the error otherwise.
+export async function waitForTree(page, test, what, timeout = 30000) {
+  let tree = null;
+  const answer = await poll(async () => test(tree = await readTree(page)), timeout);
+  if (!answer)
+    throw new Error(`${what}: not in the page's tree within ${timeout} ms; it read:\n` +
+                    (tree ? describeTree(tree).join('\n') : '(nothing)'));
+  return answer;
+}
