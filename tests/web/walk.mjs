@@ -185,7 +185,9 @@ try {
   await step('the reminder: asked when due, answered with Escape, stored across a reload', async () => {
     const monthAgo = new Date(Date.now() - 30 * 86400000).toISOString().slice(0, 19);
     await page.evaluate((k, v) => localStorage.setItem(k, v), ReminderKey, monthAgo);
-    await page.click('#again'); // starts again: a reload
+    // Starts again: a reload. A picture asked for while the page is being
+    // replaced can wait for good in headless Chromium: the new page first.
+    await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.click('#again')]);
     await waitForScreen(page, (text) => text.includes('check for an update'), 'the question', 60000);
     await key(page, 'Escape'); // No
     await waitForScreen(page, entryShown, 'the entry window after the question');
