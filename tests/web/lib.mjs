@@ -214,3 +214,20 @@ export async function waitForTree(page, test, what, timeout = 30000) {
                     (tree ? describeTree(tree).join('\n') : '(nothing)'));
   return answer;
 }
+
+// A test's steps, each run in turn: PASS or FAIL with its time, a failed one's
+// name kept in `failures`, and `onFailure` run before its error goes on.
+export function stepper(failures, onFailure = async () => {}) {
+  return async (name, body) => {
+    const started = Date.now();
+    try {
+      await body();
+      console.log(`PASS ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+      failures.push(name);
+      console.log(`FAIL ${name}: ${error.message}`);
+      await onFailure();
+      throw error;
+    }
+  };
+}

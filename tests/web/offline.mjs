@@ -13,7 +13,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
-import { freshProfile, launch, readScreen, waitForScreen } from './lib.mjs';
+import { freshProfile, launch, readScreen, stepper, waitForScreen } from './lib.mjs';
 import { get, startServer } from './serve.mjs';
 
 const site = process.argv[2];
@@ -32,17 +32,7 @@ const served = path.join(scratch, 'served');
 fs.cpSync(site, served, { recursive: true, preserveTimestamps: true });
 const failures = [];
 
-async function step(name, body) {
-  const started = Date.now();
-  try {
-    await body();
-    console.log(`PASS ${name} (${Date.now() - started} ms)`);
-  } catch (error) {
-    failures.push(name);
-    console.log(`FAIL ${name}: ${error.message}`);
-    throw error;
-  }
-}
+const step = stepper(failures);
 
 function decoded(body, encoding) {
   if (encoding === 'br')

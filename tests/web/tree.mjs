@@ -7,7 +7,7 @@
 //   node tests/web/tree.mjs <site folder>
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { allNodes, describeTree, freshProfile, launch, readTree, serve, waitForTree } from './lib.mjs';
+import { allNodes, describeTree, freshProfile, launch, readTree, serve, stepper, waitForTree } from './lib.mjs';
 
 const site = process.argv[2];
 assert.ok(site && fs.existsSync(`${site}/index.html`), 'usage: node tree.mjs <site folder>');
@@ -37,17 +37,7 @@ const browser = await launch(profile);
 const failures = [];
 const dialogs = [];
 
-async function step(name, body) {
-  const started = Date.now();
-  try {
-    await body();
-    console.log(`PASS ${name} (${Date.now() - started} ms)`);
-  } catch (error) {
-    failures.push(name);
-    console.log(`FAIL ${name}: ${error.message}`);
-    throw error;
-  }
-}
+const step = stepper(failures);
 
 async function key(page, name, times = 1) {
   for (let i = 0; i < times; ++i)

@@ -8,7 +8,7 @@
 //   node tests/web/walk.mjs <site folder>
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { click, freshProfile, launch, readScreen, serve, waitForScreen } from './lib.mjs';
+import { click, freshProfile, launch, readScreen, serve, stepper, waitForScreen } from './lib.mjs';
 
 const site = process.argv[2];
 assert.ok(site && fs.existsSync(`${site}/index.html`), 'usage: node walk.mjs <site folder>');
@@ -66,24 +66,15 @@ function today() {
   return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
 }
 
-async function step(name, body) {
-  const started = Date.now();
-  try {
-    await body();
-    console.log(`PASS ${name} (${Date.now() - started} ms)`);
-  } catch (error) {
-    failures.push(name);
-    console.log(`FAIL ${name}: ${error.message}`);
-    // A picture of every page still open, to see what went wrong.
-    if (process.env.STARQUILL_SHOTS) {
-      let n = 0;
-      for (const open of await browser.pages())
-        await open.screenshot({ path: `${process.env.STARQUILL_SHOTS}/failed-${failures.length}-${++n}.png` })
-          .catch(() => {});
-    }
-    throw error;
-  }
-}
+// After a failure, a picture of every page still open, to see what went wrong.
+const step = stepper(failures, async () => {
+  if (!process.env.STARQUILL_SHOTS)
+    return;
+  let n = 0;
+  for (const open of await browser.pages())
+    await open.screenshot({ path: `${process.env.STARQUILL_SHOTS}/failed-${failures.length}-${++n}.png` })
+      .catch(() => {});
+});
 
 const entryShown = (text) => text.includes('Date Of Birth');
 
