@@ -113,8 +113,10 @@ add_test(NAME web_page COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PRO
 add_test(NAME web_offline COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR} offline.mjs)
 # The windows as a screen reader hears them in the page.
 add_test(NAME web_tree COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR} tree.mjs)
+# The page on two phones' screens, by touch.
+add_test(NAME web_phone COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/run.sh ${PROJECT_BINARY_DIR} phone.mjs)
 # All install the site into the same folder.
-set_tests_properties(web_page web_offline web_tree PROPERTIES TIMEOUT 900 RESOURCE_LOCK web_site)
+set_tests_properties(web_page web_offline web_tree web_phone PROPERTIES TIMEOUT 900 RESOURCE_LOCK web_site)
 
 # A page sees none of the system's fonts and Qt brings only Latin ones: Hindi's
 # Devanagari font comes with the program, from Debian's fonts-lohit-deva

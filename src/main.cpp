@@ -2,6 +2,7 @@
 #include "program/Program.h"
 #include "widgets/Languages.h"
 #include "widgets/WebAccessibility.h"
+#include "widgets/WebScreen.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[])
     Languages::install(QLocale::system().uiLanguages());
     // In a web page, what screen readers hear of the windows.
     WebAccessibility::install();
+    // In a web page on a phone, the page fitted to the windows shown.
+    WebScreen::install();
     Program program;
     // Refused because another instance runs, the program has ended by now on
     // the desktop; in a page it ends once the user has read why, so the

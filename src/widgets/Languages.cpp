@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 namespace Languages {
 namespace {
@@ -40,12 +41,19 @@ std::unique_ptr<QTranslator> load(const QString& file)
 
 // Fonts a language needs that the platform may lack, built in under
 // :/fonts-for/<language>/. Only the web page has any: a page sees none of the
-// system's fonts, and Qt brings only Latin ones.
-void addFonts(const QString& language)
+// system's fonts, and Qt brings only Latin ones. All of them, whatever the
+// language shown: a name is typed in its own script.
+void addFonts()
 {
-    const QDir folder(QStringLiteral(":/fonts-for/") + language);
-    for (const QString& file : folder.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(folder.filePath(file));
+    static bool added = false;
+    if (std::exchange(added, true))
+        return;
+    const QDir fonts(QStringLiteral(":/fonts-for"));
+    for (const QString& language : fonts.entryList(QDir::Dirs)) {
+        const QDir folder(fonts.filePath(language));
+        for (const QString& file : folder.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(folder.filePath(file));
+    }
 }
 
 } // namespace
@@ -85,6 +93,7 @@ QString install(const QStringList& preferred)
 {
     s_program.reset();
     s_qt.reset();
+    addFonts();
     const QString chosen = choose(preferred, available());
     if (chosen.isEmpty())
         return {};
@@ -92,7 +101,6 @@ QString install(const QStringList& preferred)
     // Qt's own texts (the message boxes' buttons, a text box's menu) where
     // Qt has them; for Hindi the program's file carries the buttons.
     s_qt = load(QStringLiteral("qtbase_") + chosen);
-    addFonts(chosen);
     return s_program ? chosen : QString();
 }
 

@@ -196,6 +196,35 @@ private:
         // A window that went took its element with it.
         m_copies = std::move(kept);
         followFocus();
+        writeFieldText();
+    }
+
+    // Qt's text field holds what the browser typed into it, refused and
+    // lower-case letters included; while it stands in for a box, a reader
+    // must hear the box's own text there. Not while an input method is
+    // composing in it, which a new value would cut short.
+    void writeFieldText()
+    {
+        if (!isElement(m_standIn) || !isElement(m_input))
+            return;
+        // Qt places the field at the text cursor, by the screen's
+        // coordinates, whenever it shows it: back over the box.
+        for (const char* edge : {"left", "top", "width", "height"})
+            m_input["style"].set(edge, m_standIn["style"][edge]);
+        if (m_input["starquillComposing"].isTrue())
+            return;
+        for (const Copy& copy : m_copies) {
+            const auto found = copy.elements.find(m_focused);
+            if (found == copy.elements.end() ||
+                found->second.written.role != QLatin1String("textbox"))
+                continue;
+            const QString& value = found->second.written.value;
+            if (m_input["value"].as<std::string>() != text(value)) {
+                m_input.set("value", text(value));
+                m_input.call<void>("setSelectionRange", int(value.size()), int(value.size()));
+            }
+            return;
+        }
     }
 
     Copy takeCopy(QWidget* window)
@@ -354,7 +383,10 @@ private:
             style.set("top", std::to_string(place.y() * scale) + "px");
             style.set("width", std::to_string(place.width() * scale) + "px");
             style.set("height", std::to_string(place.height() * scale) + "px");
-            style.set("overflow", std::string("hidden"));
+            // Clipped, never scrolled: focusing Qt's text field, which Qt
+            // places by the screen's coordinates, would scroll a hidden
+            // overflow and shift every element from its control's place.
+            style.set("overflow", std::string("clip"));
             if (root) {
                 // Behind the canvas already; never seen, never in the mouse's way.
                 style.set("opacity", std::string("0"));
@@ -498,6 +530,9 @@ private:
             const val guard = val::module_property("starquillKeepKeyInField");
             input.call<void>("addEventListener", std::string("keydown"), guard);
             input.call<void>("addEventListener", std::string("keyup"), guard);
+            const val composing = val::module_property("starquillFieldComposing");
+            input.call<void>("addEventListener", std::string("compositionstart"), composing);
+            input.call<void>("addEventListener", std::string("compositionend"), composing);
         }
     }
 
@@ -546,6 +581,15 @@ void keepKeyInField(val event)
     event.call<void>("stopPropagation");
 }
 
+// Marks Qt's text field while an input method composes in it.
+void fieldComposing(val event)
+{
+    event["target"].set("starquillComposing",
+                        event["type"].as<std::string>() == "compositionstart");
+    if (s_mirror)
+        s_mirror->schedule();
+}
+
 void onAccessibilityUpdate(QAccessibleEvent*)
 {
     if (s_mirror)
@@ -569,4 +613,5 @@ EMSCRIPTEN_BINDINGS(starquill_accessibility)
 {
     emscripten::function("starquillAccessibleEvent", &WebAccessibility::onPageEvent);
     emscripten::function("starquillKeepKeyInField", &WebAccessibility::keepKeyInField);
+    emscripten::function("starquillFieldComposing", &WebAccessibility::fieldComposing);
 }

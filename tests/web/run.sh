@@ -4,7 +4,7 @@
 # the site from the build, installs puppeteer-core as locked in the
 # project's package-lock.json, and drives the page (walk.mjs, or the script
 # named second).
-#   bash tests/web/run.sh <build folder> [offline.mjs | tree.mjs]
+#   bash tests/web/run.sh <build folder> [offline.mjs | tree.mjs | phone.mjs]
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"

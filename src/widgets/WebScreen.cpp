@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "WebScreen.h"
+
+namespace WebScreen {
+
+void install() {}
+
+} // namespace WebScreen
