@@ -166,6 +166,31 @@ function focusAsked(page) {
   });
 }
 
+// Whether a phone was asked for its keyboard each time Qt's field took the
+// page's focus since the last call (`clear` false: keeps them).
+const watchField = () => {
+  window.starquillFieldFocus = [];
+  document.addEventListener('focusin', (event) => {
+    const target = event.composedPath()[0];
+    if (target.localName === 'input' && target['data-qinputcontext'] !== undefined)
+      window.starquillFieldFocus.push(target.inputMode !== 'none');
+  }, true);
+};
+function fieldFocusedSince(page, clear = true) {
+  return page.evaluate((clear) => {
+    const seen = window.starquillFieldFocus;
+    if (clear)
+      window.starquillFieldFocus = [];
+    return seen;
+  }, clear);
+}
+
+async function toDayList(page) {
+  await page.keyboard.press('Tab');
+  await waitForTree(page, (tree) => allNodes(entryIn(tree) || { children: [] })
+    .some((node) => node.role === 'combobox' && node.name === 'Date' && node.focused), 'the day list focused', 5000);
+}
+
 async function visibleWindows(page) {
   return (await measure(page))?.windows ?? 0;
 }
@@ -177,6 +202,7 @@ try {
                       isMobile: true, hasTouch: true, isLandscape: false };
     const turned = { ...upright, width: phone.height, height: phone.width, isLandscape: true };
     await page.setViewport(upright);
+    await page.evaluateOnNewDocument(watchField);
 
     await step(`${phone.name}: the whole entry window on the screen, upright`, async () => {
       await page.goto(server.address_);
@@ -198,14 +224,29 @@ try {
     });
 
     await step(`${phone.name}: a tap on the name box opens the keyboard; letters typed pass its filter`, async () => {
+      // From a list (a phone may have keys too): a tap on a button, which
+      // Qt's field takes the page's focus for, must not ask for the keyboard
+      // even for a moment.
+      await toDayList(page);
+      await fieldFocusedSince(page);
       await tap(page, 'button', 'Find My Zodiac Psyche Sign');
       await waitForTree(page, (tree) => windowIn(tree, 'alertdialog', (node) => node.name === Title),
                         'the message for no name', 10000);
       const onFind = await focusAsked(page);
       assert.equal(onFind.keyboard, false, `the keyboard asked for by ${onFind.element} for a button's message`);
+      assert.deepEqual((await fieldFocusedSince(page)).filter((asked) => asked), [],
+                       'the keyboard asked for while the tap on the button was handled');
       await tap(page, 'button', 'OK');
       await waitForTree(page, (tree) => !windowIn(tree, 'alertdialog', () => true), 'the message answered', 10000);
+      // From a list again, a tap on the name box asks for it at once.
+      await toDayList(page);
+      await fieldFocusedSince(page);
       await tap(page, 'textbox', 'Name');
+      await poll(async () => ({ ok: (await fieldFocusedSince(page, false)).length > 0 }), 'Qt\'s field focused', 5000);
+      const focused = await fieldFocusedSince(page);
+      // Once by Qt, and again when the field is moved into the window's copy.
+      assert.ok(focused.length > 0 && focused.every((asked) => asked),
+                `the keyboard asked for each time the field took the focus: ${JSON.stringify(focused)}`);
       const inBox = await poll(async () => {
         const asked = await focusAsked(page);
         return { ok: asked.keyboard, ...asked };
