@@ -477,13 +477,23 @@ private:
                     }
                 }
         const QAccessible::Id id = focused ? focused->id : 0;
-        if (m_followed && id == m_focused)
-            return;
-        m_followed = true;
-        m_focused = id;
         val input = qtTextField();
         const bool typing =
             focused && focused->role == QLatin1String("textbox") && isElement(input);
+        // Unchanged since the copy last followed it, and the page's focus
+        // still where that put it. Qt focuses its text field itself for
+        // every control it moves to, so a focus that moved on and back
+        // before the copy was brought up to date (Tab, then Shift+Tab at
+        // once) has left the page's focus there, on the wrong control.
+        if (m_followed && id == m_focused) {
+            if (!focused)
+                return;
+            const val& holder = typing ? input : in->elements.at(id).element;
+            if (holder.call<bool>("matches", std::string(":focus")))
+                return;
+        }
+        m_followed = true;
+        m_focused = id;
         if (isElement(m_standIn)) {
             setFlag(m_standIn, "aria-hidden", false);
             m_standIn = val::undefined();
