@@ -56,12 +56,13 @@ export function freshProfile() {
 // Debian's chromium, headless, drawing WebGL in software. Popups are blocked
 // as in an ordinary browser, so a link opens only from the user's own click
 // or key.
-export async function launch(profile, { languages } = {}) {
+export async function launch(profile, { languages, extraArgs = [] } = {}) {
   const args = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
                 '--disable-background-networking', '--disable-component-update', '--disable-sync',
                 '--no-first-run', '--disable-gpu-sandbox'];
   if (languages)
     args.push(`--lang=${languages[0]}`, `--accept-lang=${languages.join(',')}`);
+  args.push(...extraArgs);
   return puppeteer.launch({
     executablePath: process.env.STARQUILL_CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -130,9 +131,22 @@ export async function click(page, word, timeout = 30000) {
 }
 
 // Waits until what the page shows satisfies `test`; returns the text read.
+// A picture asked for while the page is being replaced (a reload the page
+// makes itself) fails or never comes: that is a picture not seen yet.
+const replacing = /Not attached to an active page|captureScreenshot timed out|Execution context was destroyed|Target closed/;
+
 export async function waitForScreen(page, test, what, timeout = 30000) {
   let text = '';
-  if (!(await poll(async () => test(text = await readScreen(page)), timeout)))
+  const look = async () => {
+    try {
+      return await readScreen(page);
+    } catch (error) {
+      if (replacing.test(error.message))
+        return '';
+      throw error;
+    }
+  };
+  if (!(await poll(async () => test(text = await look()), timeout)))
     throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
   return text;
 }

@@ -280,6 +280,17 @@ try {
     assert.deepEqual(await markupElements(page), []);
     assert.deepEqual(dialogs, []);
   });
+  await step('a browser without WebGL: the same entry window', async () => {
+    const bare = await launch(freshProfile(), { extraArgs: ['--disable-webgl', '--disable-3d-apis'] });
+    try {
+      const page = await bare.newPage();
+      await page.goto(server.address_);
+      const entry = await waitForTree(page, (tree) => windowIn(tree, 'dialog', Caption), 'the entry window', 60000);
+      assert.ok(allNodes(entry).some((node) => node.role === 'textbox' && node.name === 'Name'), 'the name box');
+    } finally {
+      await bare.close();
+    }
+  });
 } catch {
   // Reported by its step.
 } finally {
