@@ -189,9 +189,16 @@ private:
                 continue;
             Copy copy = takeCopy(window);
             const Node tree = AccessibleTree::of(window);
-            if (tree.role == QLatin1String("dialog") || tree.role == QLatin1String("alertdialog"))
+            if (tree.role == QLatin1String("dialog") || tree.role == QLatin1String("alertdialog")) {
                 if (syncWindow(window, tree, copy))
                     kept.push_back(std::move(copy));
+            } else {
+                // A popup (an open menu, a list's entries) is heard through
+                // the copy of the window it belongs to.
+                val container = containerOf(window);
+                if (isElement(container))
+                    hideQtsOwn(container, val::undefined());
+            }
         }
         // A window that went took its element with it.
         m_copies = std::move(kept);
@@ -277,6 +284,20 @@ private:
             setAttribute(contents, "role", "none");
     }
 
+    // Anything in the container but the copy is Qt's (its button that would
+    // turn on its own copy): out of sight and out of the tree, but left in place.
+    static void hideQtsOwn(const val& container, const val& copy)
+    {
+        const val children = container["children"];
+        for (int i = 0; i < children["length"].as<int>(); ++i) {
+            val child = children[i];
+            if (!child.strictlyEquals(copy)) {
+                child["style"].set("display", std::string("none"));
+                setAttribute(child, "aria-hidden", "true");
+            }
+        }
+    }
+
     bool syncWindow(QWidget* window, const Node& tree, Copy& copy)
     {
         val container = containerOf(window);
@@ -289,16 +310,7 @@ private:
             container.call<void>("appendChild", copy.root);
             quietenFrame(container);
         }
-        // Anything else there is Qt's (its button that would turn on its own
-        // copy): out of sight and out of the tree, but left in place.
-        const val children = container["children"];
-        for (int i = 0; i < children["length"].as<int>(); ++i) {
-            val child = children[i];
-            if (!child.strictlyEquals(copy.root)) {
-                child["style"].set("display", std::string("none"));
-                setAttribute(child, "aria-hidden", "true");
-            }
-        }
+        hideQtsOwn(container, copy.root);
         // Qt's logical pixels in the page's pixels, however the window is scaled.
         const double scale =
             window->width() > 0 ? container["offsetWidth"].as<double>() / window->width() : 1.0;
