@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// What the web test and the load benchmark share: a static server for the
+// What the web tests and the load benchmark share: a static server for the
 // site that counts what it sends, Debian's chromium started with a fresh
-// profile, and reading the page's picture.
+// profile, reading the page's picture, reading the page's accessibility
+// tree, and the places of the controls in the program's copy of it.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -127,6 +128,47 @@ export async function click(page, word, timeout = 30000) {
   const spot = await poll(() => locate(page, word), timeout);
   if (!spot)
     throw new Error(`"${word}" to click: not seen within ${timeout} ms; the page read: ${await readScreen(page)}`);
+  await page.mouse.click(spot.x, spot.y);
+}
+
+// The middle of the element of a window's copy (the program's copy of its
+// accessibility tree, each element laid over its control) with this role
+// and name, the last one of a window shown, as the mouse and a touch take
+// it (by the visual viewport, which may lie scrolled over the layout); null
+// while there is none.
+export function spotOf(page, role, name) {
+  return page.evaluate((role, name) => {
+    const fold = (text) => text.replace(/\s+/g, ' ').trim();
+    const matches = [];
+    const visit = (root) => {
+      for (const element of root.querySelectorAll('*')) {
+        const isRole = role === 'combobox' ? element.localName === 'select' : element.getAttribute('role') === role;
+        const said = element.getAttribute('aria-label') ?? element.textContent;
+        if (isRole && fold(said) === name && element.closest('.starquill-a11y') &&
+            !element.closest('[hidden]') && getComputedStyle(element.closest('.qt-window')).display !== 'none')
+          matches.push(element);
+        if (element.shadowRoot)
+          visit(element.shadowRoot);
+      }
+    };
+    visit(document);
+    const element = matches.at(-1);
+    const box = element?.getBoundingClientRect();
+    // An element laid out nowhere gives no place.
+    if (!box || !box.width || !box.height)
+      return null;
+    const seen = window.visualViewport;
+    return { x: box.left + box.width / 2 - seen.offsetLeft, y: box.top + box.height / 2 - seen.offsetTop };
+  }, role, name);
+}
+
+// Waits for the control of this role and name in a window's copy and
+// clicks its place with the mouse. The copy takes no clicks itself: the
+// click lands on Qt's canvas, where the control is drawn.
+export async function clickOn(page, role, name, timeout = 15000) {
+  const spot = await poll(() => spotOf(page, role, name), timeout);
+  if (!spot)
+    throw new Error(`${role} "${name}" to click: not in a window's copy within ${timeout} ms`);
   await page.mouse.click(spot.x, spot.y);
 }
 

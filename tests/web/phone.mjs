@@ -11,7 +11,7 @@
 // turned goes there.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { allNodes, describeTree, freshProfile, launch, readTree, serve, stepper, waitForTree } from './lib.mjs';
+import { allNodes, describeTree, freshProfile, launch, readTree, serve, spotOf, stepper, waitForTree } from './lib.mjs';
 
 const site = process.argv[2];
 assert.ok(site && fs.existsSync(`${site}/index.html`), 'usage: node phone.mjs <site folder>');
@@ -116,34 +116,6 @@ function fitted(m, phone) {
   const copied = m.copyShift <= 1;
   return { ok: whole && across >= 0.9 && size && sharp && copied && screenWidth === phone.width, whole,
            across, size, sharp, copied, screenWidth, m };
-}
-
-// The middle of the visible element of a window's copy with this role and
-// name, in the layout's CSS pixels; null when there is none.
-function spotOf(page, role, name) {
-  return page.evaluate((role, name) => {
-    const fold = (text) => text.replace(/\s+/g, ' ').trim();
-    const matches = [];
-    const visit = (root) => {
-      for (const element of root.querySelectorAll('*')) {
-        const isRole = role === 'combobox' ? element.localName === 'select' : element.getAttribute('role') === role;
-        const said = element.getAttribute('aria-label') ?? element.textContent;
-        if (isRole && fold(said) === name && element.closest('.starquill-a11y') &&
-            !element.closest('[hidden]') && getComputedStyle(element.closest('.qt-window')).display !== 'none')
-          matches.push(element);
-        if (element.shadowRoot)
-          visit(element.shadowRoot);
-      }
-    };
-    visit(document);
-    const element = matches.at(-1);
-    if (!element)
-      return null;
-    const box = element.getBoundingClientRect();
-    // A touch lands by the visual viewport, which may lie scrolled over the layout.
-    const seen = window.visualViewport;
-    return { x: box.left + box.width / 2 - seen.offsetLeft, y: box.top + box.height / 2 - seen.offsetTop };
-  }, role, name);
 }
 
 async function tap(page, role, name) {
