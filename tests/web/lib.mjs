@@ -107,30 +107,6 @@ export async function readScreen(page) {
   return (await ocr(page, ['--psm', '3'], ['--psm', '11'])).join(' ').replace(/\s+/g, ' ');
 }
 
-// Where a word stands on the page, in CSS pixels (its middle); null when it
-// is not seen.
-export async function locate(page, word) {
-  const [table] = await ocr(page, ['--psm', '11', 'tsv']);
-  const scale = page.viewport().deviceScaleFactor || 1;
-  for (const row of table.split('\n')) {
-    // level page_num block_num par_num line_num word_num left top width height conf text
-    const cells = row.split('\t');
-    if (cells.length === 12 && cells[11].trim() === word) {
-      const [left, top, width, height] = cells.slice(6, 10).map(Number);
-      return { x: (left + width / 2) / scale, y: (top + height / 2) / scale };
-    }
-  }
-  return null;
-}
-
-// Waits until `word` is seen and clicks it with the mouse.
-export async function click(page, word, timeout = 30000) {
-  const spot = await poll(() => locate(page, word), timeout);
-  if (!spot)
-    throw new Error(`"${word}" to click: not seen within ${timeout} ms; the page read: ${await readScreen(page)}`);
-  await page.mouse.click(spot.x, spot.y);
-}
-
 // The middle of the element of a window's copy (the program's copy of its
 // accessibility tree, each element laid over its control) with this role
 // and name, the last one of a window shown, as the mouse and a touch take
