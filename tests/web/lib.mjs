@@ -155,18 +155,41 @@ const replacing = /Not attached to an active page|captureScreenshot timed out|Ex
 
 export async function waitForScreen(page, test, what, timeout = 30000) {
   let text = '';
+  let read = '';
+  let missed = 0;
+  let lastMiss = '';
   const look = async () => {
     try {
-      return await readScreen(page);
+      return (read = await readScreen(page));
     } catch (error) {
-      if (replacing.test(error.message))
-        return '';
-      throw error;
+      if (!replacing.test(error.message))
+        throw error;
+      ++missed;
+      lastMiss = error.message;
+      return '';
     }
   };
-  if (!(await poll(async () => test(text = await look()), timeout)))
-    throw new Error(`${what}: not seen within ${timeout} ms; the page read: ${text}`);
+  if (!(await poll(async () => test(text = await look()), timeout))) {
+    const pictures = missed ? `; ${missed} picture(s) not taken, the last: ${lastMiss}` : '';
+    throw new Error(`${what}: not seen within ${timeout} ms; the page last read: ${read}${pictures}; ` +
+                    `the page: ${await pageState(page)}`);
+  }
   return text;
+}
+
+// Where the page stands, for a failure's message: its address, the loading
+// line, the program's instance state and the service worker in control, or
+// why that could not be asked.
+async function pageState(page) {
+  const asked = page.evaluate(() => JSON.stringify({
+    address: location.href, ready: document.readyState,
+    notice: getComputedStyle(document.getElementById('notice')).display !== 'none' &&
+            document.getElementById('message').textContent,
+    instance: window.starquillInstance, build: globalThis.starquillTestBuild,
+    controller: navigator.serviceWorker && navigator.serviceWorker.controller?.state,
+  }));
+  const late = new Promise((resolve) => setTimeout(() => resolve('no answer within 5 s'), 5000));
+  return Promise.race([asked, late]).catch((error) => `not asked: ${error.message}`);
 }
 
 // The page as Chromium hands it to a screen reader: its accessibility tree

@@ -130,6 +130,7 @@ function cachesHeld(page) {
 let server = await startServer(served);
 const profile = freshProfile();
 let browser;
+let printPageLog = () => {};
 
 try {
   await step('the server: each file in the best encoding offered, decoded exactly; the .wasm as application/wasm', async () => {
@@ -183,6 +184,12 @@ try {
 
   browser = await launch(profile);
   const page = await browser.newPage();
+  // What the page says in its console, shown when a step fails.
+  const pageLog = [];
+  page.on('console', (message) => pageLog.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => pageLog.push(`uncaught: ${error.message}`));
+  page.on('framenavigated', (frame) => frame === page.mainFrame() && pageLog.push(`navigated: ${frame.url()}`));
+  printPageLog = () => failures.length && console.log(`The page's console, last lines:\n  ${pageLog.slice(-40).join('\n  ')}`);
   const wasmHeaders = [];
   page.on('response', (response) => {
     if (response.url().endsWith('.wasm'))
@@ -304,6 +311,7 @@ try {
 } catch {
   // Reported by its step.
 } finally {
+  printPageLog();
   if (browser)
     await browser.close();
   await server.stop();
