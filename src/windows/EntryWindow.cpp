@@ -171,12 +171,20 @@ void EntryWindow::setFrontPromotion(Draws::Promotion promotion)
 
 void EntryWindow::fillLists()
 {
+    // Each list filled at once rather than item by item, for which its model
+    // announces every row alone (a few milliseconds of the page's start).
+    QStringList days;
     for (int day = 1; day <= 31; ++day)
-        m_day->addItem(QString::number(day));
+        days.append(QString::number(day));
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        m_month->addItem(BirthData::monthName(month));
+        months.append(BirthData::monthName(month));
+    QStringList years;
     for (int year = Psyche::FirstYear; year <= Psyche::LastYear; ++year)
-        m_year->addItem(QString::number(year));
+        years.append(QString::number(year));
+    m_day->addItems(days);
+    m_month->addItems(months);
+    m_year->addItems(years);
     for (QComboBox* box : {m_day, m_month, m_year})
         box->setCurrentIndex(0);
 }
