@@ -8,9 +8,28 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <memory>
+#ifdef Q_OS_WASM
+#include <string>
+#include <vector>
+#endif
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+#ifdef Q_OS_WASM
+    // On a page main() returns once the first window shows, and the browser
+    // runs the event loop; the application keeps its arguments for its life,
+    // so they are copied off main()'s stack.
+    static std::vector<std::string> arguments(argv, argv + argc);
+    static std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    static int count = argc;
+    auto app = std::make_unique<QApplication>(count, pointers.data());
+#else
+    auto app = std::make_unique<QApplication>(argc, argv);
+#endif
 #ifdef Q_OS_WIN
     // The native style draws the date lists light on light under some
     // themes; Fusion draws every control the same everywhere.
@@ -34,12 +53,21 @@ int main(int argc, char* argv[])
     WebAccessibility::install();
     // In a web page on a phone, the page fitted to the windows shown.
     WebScreen::install();
-    Program program;
+    auto program = std::make_unique<Program>();
     // Refused because another instance runs, the program has ended by now on
     // the desktop; in a page it ends once the user has read why, so the
     // event loop runs until then.
-    program.start(QDateTime::currentDateTime());
-    if (program.isEnding())
+    program->start(QDateTime::currentDateTime());
+    if (program->isEnding())
         return 0;
+#ifdef Q_OS_WASM
+    // The page's event loop is the browser's: the program lives on after
+    // main() returns. Not exec(): it leaves main() by unwinding the stack,
+    // which would destroy the program and the application under the windows.
+    program.release();
+    app.release();
+    return 0;
+#else
     return QApplication::exec();
+#endif
 }

@@ -19,6 +19,11 @@ toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 # draws with WebGL, so OpenGL stays on. Sized for a download: optimised for
 # size, no image formats but PNG (the icon), no Markdown or ODF text, no style
 # sheets (the program sets none; QApplication links their engine otherwise).
+# WebAssembly's own exceptions rather than Emscripten's, which route every
+# call in QtCore that may unwind through JavaScript: main() up to the first
+# window took 0.26 s instead of 0.30 s in headless Chromium, and the .wasm is
+# 0.2 MB smaller. (Then exec() unwinds main()'s
+# stack, running its destructors: src/main.cpp does not call it on a page.)
 options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DQT_HOST_PATH=/usr
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
@@ -29,6 +34,7 @@ options=(
     -DFEATURE_testlib=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_wasm_exceptions=ON
 )
 # Each change to Qt's source is a patch headed by why it is made.
 patches=("$here"/patches/*.patch)
