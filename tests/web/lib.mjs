@@ -263,7 +263,20 @@ export function describeTree(node, depth = 0) {
 // returned); the tree read last is in the error otherwise.
 export async function waitForTree(page, test, what, timeout = 30000) {
   let tree = null;
-  const answer = await poll(async () => test(tree = await readTree(page)), timeout);
+  // A tree asked for while the page replaces itself is a tree not read yet.
+  const look = async () => {
+    try {
+      return (tree = await readTree(page));
+    } catch (error) {
+      if (replacing.test(error.message))
+        return null;
+      throw error;
+    }
+  };
+  const answer = await poll(async () => {
+    const read = await look();
+    return read && test(read);
+  }, timeout);
   if (!answer)
     throw new Error(`${what}: not in the page's tree within ${timeout} ms; it read:\n` +
                     (tree ? describeTree(tree).join('\n') : '(nothing)'));
